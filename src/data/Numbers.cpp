@@ -1,0 +1,46 @@
+#include "Numbers.h"
+
+#include <cmath>
+#include <cstdio>
+
+double leadingNumber(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    const qsizetype start = i;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    const qsizetype digitsStart = i;
+    while (i < n && text[i].unicode() >= u'0' && text[i].unicode() <= u'9')
+        ++i;
+    qsizetype digits = i - digitsStart;
+    if (i < n && text[i] == u'.') {
+        qsizetype j = i + 1;
+        while (j < n && text[j].unicode() >= u'0' && text[j].unicode() <= u'9')
+            ++j;
+        digits += j - i - 1;
+        if (j - i - 1 > 0 || digits > 0)
+            i = j;
+    }
+    if (digits == 0)
+        return 0.0;
+    bool ok = false;
+    const double v = text.mid(start, i - start).toString().toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+QString plainNumber(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0"); // never "-0"
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    return QString::fromLatin1(buf);
+}
+
+int roundHalfEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value)); // default rounding mode: to nearest, ties to even
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Numbers are kept as text on screen and in the profile files. They are read
+// with the leading-number rule and written back in plain decimal form.
+
+// The longest leading decimal number of the text (blanks before it are
+// skipped; an optional sign, digits, an optional fraction). 0 when there is none.
+double leadingNumber(QStringView text);
+
+// Plain decimal text of a number, as "%.15g" writes it: 52, 46.5, -3.
+QString plainNumber(double value);
+
+// Rounds half to even, as a whole number.
+int roundHalfEven(double value);
