@@ -1,0 +1,3 @@
+#include "CliCommands.h"
+
+int runIniCommand(const QStringList &) { return 2; }
