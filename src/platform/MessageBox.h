@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Every message box of the program goes through here. The program shows a
+// real modal box; tests install a recorder that answers at once.
+namespace MessageBox {
+
+enum class Icon { Information, Warning, Critical, Question };
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString text;
+    QString title;
+    Icon icon = Icon::Information;
+    Buttons buttons = Buttons::Ok;
+};
+
+// The common title of the program's messages.
+inline const QString DefaultTitle = QStringLiteral("ZR角色助手提示：");
+
+// Shows a message and returns the user's answer.
+Answer show(const QString &text, Icon icon = Icon::Information,
+            const QString &title = DefaultTitle, Buttons buttons = Buttons::Ok);
+
+// Replaces what show() does; an empty function restores the real box.
+using Handler = std::function<Answer(const Message &)>;
+void setHandler(Handler handler);
+
+} // namespace MessageBox
