@@ -28,5 +28,8 @@ Answer show(const QString &text, Icon icon = Icon::Information,
 // Replaces what show() does; an empty function restores the real box.
 using Handler = std::function<Answer(const Message &)>;
 void setHandler(Handler handler);
+// The handler in force (empty while the real box is used), so a recorder can
+// put back what it found.
+Handler handler();
 
 } // namespace MessageBox
