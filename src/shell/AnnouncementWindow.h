@@ -46,6 +46,7 @@ protected:
 
 private:
     void showLines(bool shown);
+    void defaultPages();
 
     QWidget *m_mainWindow;
     QUrl m_titlePage;

@@ -1,0 +1,178 @@
+#include "AnnouncementWindow.h"
+
+#include "ClickLabel.h"
+#include "Units.h"
+#include "WebView.h"
+#include "WindowList.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+// Layout in twips: the caption above two pages side by side, the close
+// button below them on the right.
+constexpr int WindowWidth = 9900;
+constexpr int WindowHeight = 6960;
+constexpr int ViewTop = 480;
+constexpr int ViewWidth = 4740;
+constexpr int ViewHeight = 5700;
+constexpr int FirstViewLeft = 120;
+constexpr int SecondViewLeft = 5040;
+constexpr int ButtonLeft = 8520;
+constexpr int ButtonTop = 6330;
+constexpr int ButtonWidth = 1140;
+constexpr int ButtonHeight = 390;
+constexpr int LineGap = 45;  // between the button and its frame lines
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
+}
+
+QFrame *frameLine(const QString &name, const QRect &geometry, QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, fromBgr(0xFFFFFF));
+    line->setPalette(palette);
+    line->setGeometry(geometry);
+    line->hide();
+    return line;
+}
+
+QPoint pointerTwips(const QMouseEvent *event)
+{
+    const QPoint px = event->position().toPoint();
+    return QPoint(int(pixelsToTwips(px.x())), int(pixelsToTwips(px.y())));
+}
+
+} // namespace
+
+AnnouncementWindow::AnnouncementWindow(QWidget *mainWindow, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("JQgg"));
+    setWindowTitle(QStringLiteral("Hoopra公告 - ZR角色助手"));
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(113, 197, 242));
+    setPalette(background);
+    setFixedSize(twipsToPixels(WindowWidth), twipsToPixels(WindowHeight));
+
+    Caption = new QLabel(QStringLiteral("Hoopra官方动态 - ZR角色助手"), this);
+    Caption->setObjectName(QStringLiteral("Caption"));
+    Caption->setGeometry(twipsRect(FirstViewLeft, 90, 6000, 330));
+    QFont captionFont = Caption->font();
+    captionFont.setBold(true);
+    Caption->setFont(captionFont);
+    QPalette captionColours = Caption->palette();
+    captionColours.setColor(QPalette::WindowText, fromBgr(0xFFFFFF));
+    Caption->setPalette(captionColours);
+
+    Queding = new ClickLabel(QStringLiteral("关 闭"), this);
+    Queding->setObjectName(QStringLiteral("Queding"));
+    Queding->setAlignment(Qt::AlignCenter);
+    Queding->setGeometry(twipsRect(ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight));
+    connect(Queding, &ClickLabel::pointerMoved, this, [this] { showLines(true); });
+    connect(Queding, &ClickLabel::clicked, this, &AnnouncementWindow::Queding_Click);
+
+    const int left = ButtonLeft - LineGap, top = ButtonTop - LineGap;
+    const int right = ButtonLeft + ButtonWidth + LineGap, bottom = ButtonTop + ButtonHeight + LineGap;
+    Line1 = frameLine(QStringLiteral("Line1"), twipsRect(left, top, right - left, 15), this);
+    Line2 = frameLine(QStringLiteral("Line2"), twipsRect(left, bottom, right - left + 15, 15), this);
+    Line3 = frameLine(QStringLiteral("Line3"), twipsRect(left, top, 15, bottom - top), this);
+    Line4 = frameLine(QStringLiteral("Line4"), twipsRect(right, top, 15, bottom - top), this);
+}
+
+AnnouncementWindow::~AnnouncementWindow() = default;
+
+void AnnouncementWindow::setPages(const QUrl &titlePage, const QUrl &noticePage)
+{
+    m_titlePage = titlePage;
+    m_noticePage = noticePage;
+    m_pagesSet = true;
+}
+
+void AnnouncementWindow::defaultPages()
+{
+    // Filled from the endpoints file once it is wired here.
+    m_pagesSet = true;
+}
+
+void AnnouncementWindow::Form_Load()
+{
+    if (m_mainWindow)
+        m_mainWindow->showMinimized();
+    if (!m_titleView) {
+        m_titleView = createWebView(this);
+        m_noticeView = createWebView(this);
+        m_titleView->widget()->setObjectName(QStringLiteral("TitlePage"));
+        m_noticeView->widget()->setObjectName(QStringLiteral("NoticePage"));
+        m_titleView->widget()->setGeometry(twipsRect(FirstViewLeft, ViewTop, ViewWidth, ViewHeight));
+        m_noticeView->widget()->move(twipsToPixels(SecondViewLeft), twipsToPixels(ViewTop));
+    }
+    m_titleView->setSilent(true);
+    m_noticeView->setSilent(true);
+    m_noticeView->widget()->resize(m_titleView->widget()->size());
+    m_titleView->widget()->show();
+    m_noticeView->widget()->show();
+    if (!m_pagesSet)
+        defaultPages();
+    m_titleView->load(m_titlePage);
+    m_noticeView->load(m_noticePage);
+}
+
+void AnnouncementWindow::Queding_Click()
+{
+    close();
+    if (m_mainWindow)
+        m_mainWindow->showNormal();
+}
+
+void AnnouncementWindow::showLines(bool shown)
+{
+    for (QFrame *line : {Line1, Line2, Line3, Line4})
+        line->setVisible(shown);
+}
+
+void AnnouncementWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        WindowList::opened(this);
+        Form_Load();
+    }
+}
+
+void AnnouncementWindow::mousePressEvent(QMouseEvent *event)
+{
+    m_dragging = true;
+    m_dragFromTwips = pointerTwips(event);
+    event->accept();
+}
+
+void AnnouncementWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    QPalette captionColours = Caption->palette();
+    captionColours.setColor(QPalette::WindowText, fromBgr(0xC0C0FF));
+    Caption->setPalette(captionColours);
+    showLines(false);
+
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        const QPoint by = pointerTwips(event) - m_dragFromTwips;
+        move(pos() + QPoint(twipsToPixels(by.x()), twipsToPixels(by.y())));
+    }
+    event->accept();
+}
+
+void AnnouncementWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    event->accept();
+}

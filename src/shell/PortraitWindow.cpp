@@ -1,0 +1,258 @@
+#include "PortraitWindow.h"
+
+#include "Abilities.h"
+#include "ClickLabel.h"
+#include "ShareWindowOpen.h"
+#include "SystemColours.h"
+#include "Units.h"
+#include "WindowList.h"
+#include "zrc_version.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// Layout in twips: the picture fills the top of the window, which is as much
+// as the main window shows at 3000 twips; the ability rows follow below and
+// appear when the calculator makes the window as tall as the main window.
+constexpr int WindowWidth = 2950;
+constexpr int PictureLeft = 60;
+constexpr int PictureTop = 60;
+constexpr int PictureWidth = WindowWidth - 2 * PictureLeft;
+constexpr int PictureHeight = 2280;
+constexpr int FirstRowTop = 2520;
+constexpr int RowHeight = 300;
+constexpr int CaptionLeft = 60;
+constexpr int CaptionWidth = 520;
+constexpr int BarLeft = 600;  // X1 of every bar; a full bar ends at 2450
+constexpr int ValueWidth = 480;
+constexpr int LabelHeight = 240;
+constexpr int BarThickness = 6;  // pixels
+
+const QString MissingPictureNotice = QStringLiteral("无头像，请检查客户端完整性！");
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
+}
+
+int rowCentre(int i) { return FirstRowTop + i * RowHeight + RowHeight / 2; }
+
+void setColours(QLabel *label, quint32 text, const QColor &background)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, fromBgr(text));
+    palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+}
+
+QString programVersion()
+{
+    return QString::number(QByteArray(ZRC_VERSION_STRING).toDouble(), 'f', 1);
+}
+
+} // namespace
+
+PortraitWindow::PortraitWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("XsTx"));
+    setWindowTitle(QStringLiteral("角色头像 - ZR角色助手"));
+    setMouseTracking(true);
+    setFixedWidth(twipsToPixels(WindowWidth));
+    setMinimumHeight(twipsToPixels(600));
+    resize(twipsToPixels(WindowWidth), twipsToPixels(3000));
+
+    for (int i = 0; i < AbilityCount; ++i) {
+        const AbilityInfo &a = Abilities[i];
+        auto *caption = new QLabel(a.name.toString(), this);
+        caption->setObjectName(a.caption.toString());
+        caption->setGeometry(twipsRect(CaptionLeft, rowCentre(i) - LabelHeight / 2, CaptionWidth,
+                                       LabelHeight));
+        m_captions[i] = caption;
+
+        auto *value = new QLabel(this);
+        value->setObjectName(a.valueLabel.toString());
+        m_values[i] = value;
+        m_barX2[i] = BarLeft;
+        setValueLeftTwips(i, BarLeft + 10);
+    }
+
+    GuanBi = new ClickLabel(QStringLiteral("关闭头像"), this);
+    GuanBi->setObjectName(QStringLiteral("GuanBi"));
+    GuanBi->setAutoFillBackground(true);
+    GuanBi->setAlignment(Qt::AlignCenter);
+    GuanBi->setGeometry(twipsRect(PictureLeft + PictureWidth - 960, PictureTop, 960, 300));
+    GuanBi->hide();
+
+    DKLJ = new ClickLabel(QStringLiteral("我有话要说..."), this);
+    DKLJ->setObjectName(QStringLiteral("DKLJ"));
+    DKLJ->setAutoFillBackground(true);
+    DKLJ->setAlignment(Qt::AlignCenter);
+    DKLJ->setGeometry(twipsRect(PictureLeft, PictureTop + PictureHeight - 300, PictureWidth, 300));
+    DKLJ->hide();
+
+    connect(GuanBi, &ClickLabel::pointerMoved, this, &PortraitWindow::GuanBi_MouseMove);
+    connect(GuanBi, &ClickLabel::clicked, this, &PortraitWindow::GuanBi_Click);
+    connect(DKLJ, &ClickLabel::clicked, this, &PortraitWindow::DKLJ_Click);
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &PortraitWindow::Timer1_Timer);
+}
+
+PortraitWindow::~PortraitWindow() = default;
+
+bool PortraitWindow::setPicture(const QString &jpegPath)
+{
+    QImage image;
+    const bool loaded = image.load(jpegPath);
+    m_picture = loaded ? image : QImage();
+    m_notice.clear();
+    update();
+    return loaded;
+}
+
+void PortraitWindow::showMissingPicture()
+{
+    m_picture = QImage();
+    m_notice = MissingPictureNotice;
+    update();
+}
+
+bool PortraitWindow::hasPicture() const { return !m_picture.isNull(); }
+
+QString PortraitWindow::noticeText() const { return m_notice; }
+
+QLabel *PortraitWindow::valueLabel(int i) const { return m_values.at(i); }
+
+QLabel *PortraitWindow::captionLabel(int i) const { return m_captions.at(i); }
+
+double PortraitWindow::barX1(int) const { return BarLeft; }
+
+double PortraitWindow::barX2(int i) const { return m_barX2.at(i); }
+
+void PortraitWindow::setBarX2(int i, double twips)
+{
+    m_barX2.at(i) = twips;
+    update();
+}
+
+void PortraitWindow::setValueLeftTwips(int i, double twips)
+{
+    m_values.at(i)->setGeometry(twipsRect(int(twips), rowCentre(i) - LabelHeight / 2, ValueWidth,
+                                          LabelHeight));
+}
+
+bool PortraitWindow::isNormalState() const
+{
+    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+int PortraitWindow::leftTwips() const { return int(pixelsToTwips(frameGeometry().x())); }
+
+int PortraitWindow::topTwips() const { return int(pixelsToTwips(frameGeometry().y())); }
+
+int PortraitWindow::widthTwips() const { return int(pixelsToTwips(frameGeometry().width())); }
+
+int PortraitWindow::heightTwips() const { return int(pixelsToTwips(frameGeometry().height())); }
+
+void PortraitWindow::moveTwips(int left, int top) { move(twipsToPixels(left), twipsToPixels(top)); }
+
+void PortraitWindow::setHeightTwips(int twips)
+{
+    // The height is the outer one, title bar included.
+    const int frame = frameGeometry().height() - height();
+    resize(width(), qMax(minimumHeight(), twipsToPixels(twips) - frame));
+}
+
+void PortraitWindow::placeBeside(const QWidget *mainWindow)
+{
+    const QRect main = mainWindow->frameGeometry();
+    moveTwips(int(pixelsToTwips(main.x())) - widthTwips() - 200, int(pixelsToTwips(main.y())));
+}
+
+void PortraitWindow::setCharacterNameProvider(std::function<QString()> provider)
+{
+    m_characterName = std::move(provider);
+}
+
+void PortraitWindow::Timer1_Timer()
+{
+    GuanBi->hide();
+    DKLJ->hide();
+    Timer1.stop();
+}
+
+void PortraitWindow::Form_MouseMove()
+{
+    Timer1.start();
+    GuanBi->show();
+    DKLJ->show();
+    setColours(GuanBi, 0xFFFFFF, fromBgr(0xFFC16C));
+}
+
+void PortraitWindow::GuanBi_MouseMove()
+{
+    setColours(GuanBi, 0x0000FF, activeBorderColour());
+    Timer1.stop();
+}
+
+void PortraitWindow::GuanBi_Click()
+{
+    hide();
+    Q_EMIT portraitClosed();
+}
+
+void PortraitWindow::DKLJ_Click()
+{
+    const QString name = m_characterName ? m_characterName() : QString();
+    ShareWindowOpen(QStringLiteral("%23Hoopra%23-%23") + name
+                        + QStringLiteral("%23【 请 把 此 处 文 字 修 改 成 你 想 要 说 的 话 ！】（分享自:%23ZR角色助手%23V")
+                        + programVersion() + QStringLiteral("丨作者:@QUILON）"),
+                    QStringLiteral("角色交流 - ZR角色助手"));
+}
+
+void PortraitWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    WindowList::opened(this);
+}
+
+void PortraitWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect area = twipsRect(PictureLeft, PictureTop, PictureWidth, PictureHeight);
+    if (!m_picture.isNull()) {
+        const QImage scaled =
+            m_picture.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QPoint at(area.x() + (area.width() - scaled.width()) / 2,
+                        area.y() + (area.height() - scaled.height()) / 2);
+        painter.drawImage(at, scaled);
+    } else if (!m_notice.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, m_notice);
+    }
+
+    painter.setPen(QPen(fromBgr(0xFF8000), BarThickness, Qt::SolidLine, Qt::FlatCap));
+    for (int i = 0; i < AbilityCount; ++i) {
+        const int y = twipsToPixels(rowCentre(i));
+        if (m_barX2[i] > BarLeft)
+            painter.drawLine(twipsToPixels(BarLeft), y, twipsToPixels(m_barX2[i]), y);
+    }
+}
+
+void PortraitWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    Form_MouseMove();
+    event->accept();
+}
+
+void PortraitWindow::closeEvent(QCloseEvent *event)
+{
+    // The title bar's close acts as GuanBi, so the main window can show it again.
+    event->accept();
+    Q_EMIT portraitClosed();
+}
