@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ProfileText.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// One profile file parsed as the Windows profile functions read it, over
+// the file's exact bytes. Edits return the new bytes of the whole file and
+// leave every byte outside the changed line as it was.
+//
+// The rules (docs/profile-files.md): names match ignoring A-Z case; blanks
+// (spaces, tabs) around names and values are trimmed; one pair of matching
+// outer quotes around a value is removed; there are no comments; the first
+// of duplicate keys wins and only the first of duplicate sections counts; a
+// line without "=" defines nothing; a header's name ends at the last "]"
+// of its line; CR LF, LF and a lone CR end a line.
+class ProfileDocument {
+public:
+    ProfileDocument() = default;
+    static ProfileDocument parse(const QByteArray &bytes);
+
+    const QByteArray &bytes() const { return m_bytes; }
+    ProfileText::Encoding encoding() const { return m_encoding; }
+
+    // The value as the profile functions return it: trimmed, outer quotes
+    // removed, cut to 143 bytes of GBK. Null when the key is absent.
+    QString value(QStringView section, QStringView key) const;
+
+    // The file with the key set to the value (created with its section as
+    // needed), or with the key removed.
+    QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
+    QByteArray withoutKey(QStringView section, QStringView key) const;
+
+    // The longest value the profile functions hand out, in bytes of GBK.
+    static constexpr int MaxValueBytes = 143;
+
+private:
+    enum class Kind { Other, Header, Entry };
+    struct Line {
+        qsizetype start = 0;     // first byte
+        qsizetype size = 0;      // bytes before the line end
+        qsizetype endSize = 0;   // bytes of the line end: 0 (last line), 1 or 2
+        qsizetype valueStart = 0; // Entry: first byte of the value (after "=" and blanks)
+        Kind kind = Kind::Other;
+        QString name;            // Header: section name; Entry: key name
+        QString value;           // Entry: trimmed value, quotes kept
+    };
+    struct Section {
+        qsizetype header = 0;    // line index of the header
+        qsizetype end = 0;       // one past its last line
+    };
+
+    const Section *findSection(QStringView name) const;
+    qsizetype findEntry(QStringView section, QStringView key) const;
+    QByteArray lineEnd() const { return QByteArrayLiteral("\r\n"); }
+
+    QByteArray m_bytes;
+    ProfileText::Encoding m_encoding = ProfileText::Encoding::Gbk;
+    QList<Line> m_lines;
+    QList<Section> m_sections;
+    QHash<QString, qsizetype> m_firstSection; // folded name -> index in m_sections
+};

@@ -1,0 +1,94 @@
+#include "mIni.h"
+
+#include "ProfileFile.h"
+
+namespace mIni {
+
+namespace {
+
+struct Current {
+    QString path;
+    Access access = Access::ReadWrite;
+    std::shared_ptr<ProfileFile> file;
+};
+
+Current &current()
+{
+    static Current c;
+    return c;
+}
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype b = 0;
+    qsizetype e = text.size();
+    while (b < e && text[b] == u' ')
+        ++b;
+    while (e > b && text[e - 1] == u' ')
+        --e;
+    return text.mid(b, e - b);
+}
+
+} // namespace
+
+void setIniFile(const QString &path, Access access)
+{
+    Current &c = current();
+    c.path = path;
+    c.access = access;
+    c.file = path.isEmpty() ? nullptr : ProfileFile::at(path);
+}
+
+QString IniFile()
+{
+    return current().path;
+}
+
+Access IniAccess()
+{
+    return current().access;
+}
+
+QString IniRead(const QString &section, const QString &key, const QString &def)
+{
+    Current &c = current();
+    QString value = c.file ? c.file->value(section, key) : QString();
+    if (value.isEmpty()) {
+        if (c.file && c.access == Access::ReadWrite)
+            c.file->write(section, key, def.isEmpty() ? QString() : def);
+        return trimSpaces(def);
+    }
+    value.remove(QChar(u'\0'));
+    return trimSpaces(value);
+}
+
+bool IniWrite(const QString &section, const QString &key, const QString &value)
+{
+    Current &c = current();
+    if (!c.file || c.access == Access::ReadOnly)
+        return false;
+    return c.file->write(section, key, value);
+}
+
+WriteBatch::WriteBatch()
+    : m_file(current().access == Access::ReadWrite ? current().file : nullptr)
+{
+    if (m_file)
+        m_file->beginBatch();
+}
+
+WriteBatch::~WriteBatch()
+{
+    commit();
+}
+
+bool WriteBatch::commit()
+{
+    if (!m_file)
+        return true;
+    const bool ok = m_file->endBatch();
+    m_file.reset();
+    return ok;
+}
+
+} // namespace mIni
