@@ -1,0 +1,60 @@
+#include "LinkLabel.h"
+
+#include "Units.h"
+
+#include <QMouseEvent>
+
+void applyLook(QLabel *label, const LinkLook &look)
+{
+    if (look.bgr) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, fromBgr(*look.bgr));
+        label->setPalette(p);
+    }
+    if (look.bold || look.italic || look.pointSize) {
+        QFont f = label->font();
+        if (look.bold)
+            f.setBold(*look.bold);
+        if (look.italic)
+            f.setItalic(*look.italic);
+        if (look.pointSize)
+            f.setPointSize(*look.pointSize);
+        label->setFont(f);
+    }
+}
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    // Accepted here so the frame underneath does not undo the hover look.
+    event->accept();
+    Q_EMIT hovered();
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    m_down = event->button();
+    Q_EMIT pressed(event->button());
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    const Qt::MouseButton button = event->button();
+    const bool inside = rect().contains(event->position().toPoint());
+    const bool wasDown = m_down == button;
+    m_down = Qt::NoButton;
+    Q_EMIT released(button);
+    if (wasDown && inside && isEnabled()) {
+        if (button == Qt::LeftButton)
+            Q_EMIT clicked();
+        else if (button == Qt::RightButton)
+            Q_EMIT rightClicked();
+    }
+}

@@ -1,0 +1,254 @@
+#include "Main.h"
+
+#include "AnnouncementWindow.h"
+#include "AppPaths.h"
+#include "LinkLabel.h"
+#include "LinkLooks.h"
+#include "PortraitBars.h"
+#include "PortraitWindow.h"
+#include "SettingsPages.h"
+#include "Units.h"
+#include "WindowList.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+
+Main::Main(QWidget *parent)
+    : QWidget(parent),
+      m_database(AppPaths::databasePath()),
+      m_engine([this](const QString &name) { return m_database.record(name); })
+{
+    buildControls();
+    wireHandlers();
+    wireLooks();
+    m_portrait = std::make_unique<PortraitWindow>();
+    m_portrait->setCharacterNameProvider([this] { return Xingming->currentText(); });
+    connect(m_portrait.get(), &PortraitWindow::portraitClosed, this,
+            [this] { Label_XSTX->setEnabled(true); });
+    render();
+}
+
+Main::~Main() = default;
+
+void Main::wireHandlers()
+{
+    connect(Qiudui, &QComboBox::activated, this, &Main::Qiudui_Click);
+    connect(Xingming, &QComboBox::activated, this, &Main::Xingming_Click);
+    connect(Qiudui2, &LinkLabel::clicked, this, &Main::Qiudui2_Click);
+    connect(Label_SBKK, &LinkLabel::clicked, this, &Main::Label_SBKK_Click);
+    connect(Label_XSTX, &LinkLabel::clicked, this, &Main::Label_XSTX_Click);
+    connect(L_GG, &LinkLabel::clicked, this, &Main::L_GG_Click);
+    connect(Settings, &SettingsPages::changed, this, &Main::render);
+}
+
+// ---- looks -----------------------------------------------------------------
+
+void Main::wireLooks()
+{
+    const auto wire = [this](LinkLabel *label, const LinkLookRow &row) {
+        applyLook(label, row.frame);
+        connect(label, &LinkLabel::hovered, this, [label, row] { applyLook(label, row.over); });
+        connect(label, &LinkLabel::pressed, this, [this, label, row](Qt::MouseButton button) {
+            if (!row.pressedLookLeftOnly || button == Qt::LeftButton)
+                applyLook(label, row.pressed);
+            // Pressing the look-around shrinks the portrait back to the picture.
+            if (label == Label_SBKK)
+                m_portrait->setHeightTwips(3000);
+        });
+        connect(label, &LinkLabel::released, this, [label, row] { applyLook(label, row.released); });
+    };
+    for (const LinkLookRow &row : LinkLooks::CharacterFrame)
+        wire(findChild<LinkLabel *>(row.label.toString()), row);
+    for (LinkLabel *label : {L_SJzs, L_JNzs, L_XQzs, L_GG, Label_NLDB, Label_FZNL, L_update, Fankui, fenxiang})
+        wire(label, LinkLooks::Plain);
+
+    // The ability panel: a caption or its value under the pointer turns
+    // both bold until the pointer crosses the panel's background.
+    for (int i = 0; i <= AbilityCount; ++i) {
+        LinkLabel *captionLabel = i < AbilityCount ? captionLabels[i] : label_ZH;
+        QLabel *value = i < AbilityCount ? valueLabels[i] : Zonghe;
+        connect(captionLabel, &LinkLabel::hovered, this, [this, i] { hoverAbility(i); });
+        value->setProperty("abilityRow", i);
+        value->installEventFilter(this);
+    }
+    for (QWidget *frame : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame3),
+                           static_cast<QWidget *>(Frame4), static_cast<QWidget *>(Frame5), Frame6}) {
+        frame->setMouseTracking(true);
+        frame->installEventFilter(this);
+    }
+}
+
+static void setBold(QLabel *label, bool bold)
+{
+    QFont f = label->font();
+    if (f.bold() != bold) {
+        f.setBold(bold);
+        label->setFont(f);
+    }
+}
+
+void Main::hoverAbility(int row)
+{
+    setBold(row < AbilityCount ? captionLabels[row] : label_ZH, true);
+    setBold(row < AbilityCount ? valueLabels[row] : Zonghe, true);
+}
+
+void Main::resetAbilityHover()
+{
+    for (int i = 0; i < AbilityCount; ++i) {
+        setBold(captionLabels[i], false);
+        setBold(valueLabels[i], false);
+    }
+    for (QLabel *label : {static_cast<QLabel *>(label_ZH), Zonghe, static_cast<QLabel *>(Label_NLDB),
+                          static_cast<QLabel *>(Label_FZNL)})
+        setBold(label, false);
+}
+
+bool Main::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
+    if (watched == Frame1) {
+        for (const LinkLookRow &row : LinkLooks::CharacterFrame)
+            applyLook(findChild<LinkLabel *>(row.label.toString()), row.frame);
+    } else if (watched == Frame3) {
+        for (LinkLabel *label : {L_SJzs, L_JNzs, L_XQzs, L_GG})
+            applyLook(label, LinkLooks::Plain.frame);
+    } else if (watched == Frame5) {
+        for (LinkLabel *label : {L_update, Fankui, fenxiang})
+            applyLook(label, LinkLooks::Plain.frame);
+    } else if (watched == Frame4) {
+        resetAbilityHover();
+    } else if (watched == Frame6) {
+        // The strip holds still while the pointer is on it.
+        Timer1->stop();
+    } else if (const QVariant row = watched->property("abilityRow"); row.isValid()) {
+        hoverAbility(row.toInt());
+    } else {
+        return QWidget::eventFilter(watched, event);
+    }
+    // Handled: the move does not reach the window's free surface.
+    return true;
+}
+
+void Main::mouseMoveEvent(QMouseEvent *event)
+{
+    // The pointer on the window's free surface lets the tip line roll on.
+    if (!Timer1->isActive())
+        Timer1->start();
+    QWidget::mouseMoveEvent(event);
+}
+
+// ---- rendering ---------------------------------------------------------------
+
+static void setColour(QLabel *label, quint32 bgr)
+{
+    const QColor colour = fromBgr(bgr);
+    if (label->palette().color(QPalette::WindowText) != colour) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, colour);
+        label->setPalette(p);
+    }
+}
+
+void Main::render()
+{
+    Qiudui2->setText(m_engine.team());
+    Xingbie->setText(m_engine.gender());
+    Zhiye->setText(m_engine.positionClass());
+    Shengao->setText(m_engine.heightText());
+
+    const bool shown = m_engine.abilitiesVisible();
+    for (int i = 0; i < AbilityCount; ++i) {
+        valueLabels[i]->setText(m_engine.abilityText(i));
+        setColour(valueLabels[i], m_engine.abilityColour(i));
+        valueLabels[i]->setVisible(shown);
+        markerLabels[i]->setText(m_engine.marker(i).text);
+        setColour(markerLabels[i], m_engine.marker(i).colour);
+        markerLabels[i]->setVisible(shown);
+    }
+    Zonghe->setText(m_engine.totalText());
+    Zonghe->setVisible(shown);
+    ZH->setText(m_engine.marker(AbilityCount).text);
+    setColour(ZH, m_engine.marker(AbilityCount).colour);
+    ZH->setVisible(shown);
+    Label_FZNL->setEnabled(m_engine.abilitySheetEnabled());
+    if (m_abilitiesShown && !shown)
+        hideAbilitiesOnPortrait();
+    m_abilitiesShown = shown;
+
+    Settings->render(m_engine);
+
+    if (m_engine.tipSerial() != m_seenTip) {
+        m_seenTip = m_engine.tipSerial();
+        Tip->setText(m_engine.tip());
+        RestartTip();
+    }
+    if (m_engine.focusSerial() != m_seenFocus) {
+        m_seenFocus = m_engine.focusSerial();
+        if (QWidget *w = findChild<QWidget *>(m_engine.focus()))
+            w->setFocus();
+    }
+    if (m_engine.refreshSerial() != m_seenRefresh) {
+        m_seenRefresh = m_engine.refreshSerial();
+        mirrorPortrait();
+    }
+    if (m_engine.blinkSerial() != m_seenBlink) {
+        m_seenBlink = m_engine.blinkSerial();
+        for (const QString &name : m_engine.takeTagged())
+            if (QLabel *label = findChild<QLabel *>(name))
+                label->setProperty("Tag", QStringLiteral("1"));
+        Timer4->start();
+        Timer5->start();
+    }
+}
+
+// HideAbilities also shrinks the portrait window back to the picture.
+void Main::hideAbilitiesOnPortrait()
+{
+    if (m_portrait->isNormalState())
+        m_portrait->setHeightTwips(3000);
+}
+
+// RefreshTotal's second half: the portrait window takes the main window's
+// height beside it and mirrors the values, their colours and the bars.
+void Main::mirrorPortrait()
+{
+    if (!m_portrait->isNormalState())
+        return;
+    m_portrait->setHeightTwips(heightTwipsNow());
+    m_portrait->placeBeside(this);
+    for (int i = 0; i < AbilityCount; ++i) {
+        QLabel *value = m_portrait->valueLabel(i);
+        value->setText(valueLabels[i]->text());
+        setColour(value, m_engine.abilityColour(i));
+        setColour(m_portrait->captionLabel(i), m_engine.marker(i).colour);
+    }
+    for (int i = 0; i < AbilityCount; ++i)
+        m_portrait->setBarX2(i, barEnd(m_portrait->barX1(i), m_engine.abilityValue(i)));
+    for (int i = 0; i < AbilityCount; ++i)
+        m_portrait->setValueLeftTwips(i, valueLabelLeft(m_portrait->barX2(i)));
+}
+
+int Main::leftTwips() const { return int(pixelsToTwips(frameGeometry().left())); }
+int Main::topTwips() const { return int(pixelsToTwips(frameGeometry().top())); }
+int Main::widthTwipsNow() const { return int(pixelsToTwips(width())); }
+int Main::heightTwipsNow() const { return int(pixelsToTwips(height())); }
+
+// ---- window events -------------------------------------------------------------
+
+void Main::showEvent(QShowEvent *event)
+{
+    if (!m_loaded)
+        Form_Load();
+    WindowList::opened(this);
+    QWidget::showEvent(event);
+}
+
+void Main::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}

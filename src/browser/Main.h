@@ -1,0 +1,166 @@
+#pragma once
+
+#include "BuildEngine.h"
+#include "Fade.h"
+#include "GameDatabase.h"
+#include "TipStrip.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class LinkLabel;
+class PortraitWindow;
+class AnnouncementWindow;
+class SettingsPages;
+
+// The main window "ZR角色助手": the character browser (box of teams,
+// character box, record), the ability panel, the calculator's settings
+// pages, the links to the other tools and the rolling tip line.
+//
+// The calculator's state lives in the BuildEngine; the window forwards the
+// player's picks to it and renders the whole state after each of them.
+// Controls carry their given names as objectName; tests find them by it.
+class Main : public QWidget {
+    Q_OBJECT
+public:
+    explicit Main(QWidget *parent = nullptr);
+    ~Main() override;
+
+    // Design size of the window, in twips.
+    static constexpr int WidthTwips = 6860;
+    static constexpr int HeightTwips = 7200;
+
+    // ---- handlers ---------------------------------------------------------
+    // Start-up; runs once, when the window is first shown.
+    void Form_Load();
+    void Form_Resize();
+    void Qiudui_Click();
+    void Xingming_Click();
+    void Qiudui2_Click();
+    void Label_SBKK_Click();
+    void Label_XSTX_Click();
+    void L_GG_Click();
+    // Restarts the tip line after each change of its text.
+    void RestartTip();
+
+    // ---- timers (each tick is called directly by tests) -------------------
+    void Timer1_Timer(); // tip line scrolling
+    void Timer2_Timer(); // fade-in
+    void Timer3_Timer(); // fade-out, then the exit routine
+    void Timer4_Timer(); // blink tagged labels
+    void Timer5_Timer(); // end the blinking
+    void Timer6_Timer(); // caption: program version
+    void Timer7_Timer(); // caption: data version
+
+    // Data version of the database: 0 until the upgrade notice reads it.
+    double Sver() const { return m_sver; }
+    void setSver(double version) { m_sver = version; }
+
+    const BuildEngine &engine() const { return m_engine; }
+    const Fade &fade() const { return m_fade; }
+    TipStrip &tipStrip() { return m_strip; }
+    PortraitWindow *portrait() const { return m_portrait.get(); }
+    AnnouncementWindow *announcement() const { return m_announcement.get(); }
+
+    // Shows the engine's state in the controls; runs after every event that
+    // reached the engine.
+    void render();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildCharacterFrame();
+    void buildAbilityFrame();
+    void buildToolFrames();
+    void buildTipStrip();
+    void buildTimers();
+    void wireLooks();
+    void wireHandlers();
+    void hoverAbility(int row); // 0 … 11, 12 for the total
+    void resetAbilityHover();
+    void hideAbilitiesOnPortrait();
+
+    void exitRoutine();
+    void placeStrip();
+    void showPortraitPicture(const QString &name);
+    void mirrorPortrait();
+    void applyOpacity();
+    void setCaption(const QString &text, quint32 bgr);
+    int leftTwips() const;
+    int topTwips() const;
+    int widthTwipsNow() const;
+    int heightTwipsNow() const;
+
+    GameDatabase m_database;
+    BuildEngine m_engine;
+    Fade m_fade;
+    TipStrip m_strip;
+    double m_sver = 0;
+    bool m_loaded = false;
+    quint64 m_seenTip = 0;
+    quint64 m_seenFocus = 0;
+    quint64 m_seenRefresh = 0;
+    quint64 m_seenBlink = 0;
+    int m_seenRefused = 0;
+    bool m_abilitiesShown = false;
+
+    std::unique_ptr<PortraitWindow> m_portrait;
+    std::unique_ptr<AnnouncementWindow> m_announcement;
+
+public:
+    // ---- controls, by their given names ----------------------------------
+    QGroupBox *Frame1 = nullptr; // "角色基本信息"
+    QComboBox *Qiudui = nullptr;
+    LinkLabel *Qiudui2 = nullptr;
+    QComboBox *Xingming = nullptr;
+    LinkLabel *Label_SBKK = nullptr;
+    LinkLabel *Label_XSTX = nullptr;
+    QLabel *Xingbie = nullptr;
+    QLabel *Zhiye = nullptr;
+    QLabel *Shengao = nullptr;
+
+    QGroupBox *Frame4 = nullptr; // "角色能力值信息"
+    std::array<LinkLabel *, AbilityCount> captionLabels{}; // Label_PD …
+    std::array<QLabel *, AbilityCount> valueLabels{};      // Paodong …
+    std::array<QLabel *, AbilityCount> markerLabels{};     // PD …
+    LinkLabel *label_ZH = nullptr;
+    QLabel *Zonghe = nullptr;
+    QLabel *ZH = nullptr;
+    LinkLabel *Label_NLDB = nullptr;
+    LinkLabel *Label_FZNL = nullptr;
+
+    SettingsPages *Settings = nullptr; // Frame2 … Frame2_4
+
+    QGroupBox *Frame3 = nullptr; // "其它实用功能"
+    LinkLabel *L_SJzs = nullptr;
+    LinkLabel *L_JNzs = nullptr;
+    LinkLabel *L_XQzs = nullptr;
+    LinkLabel *L_GG = nullptr;
+
+    QGroupBox *Frame5 = nullptr; // "软件信息", alternating with the versions
+    LinkLabel *L_update = nullptr;
+    LinkLabel *Fankui = nullptr;
+    LinkLabel *fenxiang = nullptr;
+
+    QWidget *Frame6 = nullptr; // the strip that carries the tip line
+    QLabel *Tip = nullptr;
+
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+    QTimer *Timer3 = nullptr;
+    QTimer *Timer4 = nullptr;
+    QTimer *Timer5 = nullptr;
+    QTimer *Timer6 = nullptr;
+    QTimer *Timer7 = nullptr;
+};

@@ -1,0 +1,240 @@
+// The controls of the main window and where they sit. Positions and sizes
+// are in twips, as the window was designed; place() is the one conversion.
+
+#include "Main.h"
+
+#include "BrowserTexts.h"
+#include "LinkLabel.h"
+#include "SettingsPages.h"
+#include "Units.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                   twipsToPixels(height));
+}
+
+template <typename T>
+T *named(T *w, const QString &name)
+{
+    w->setObjectName(name);
+    return w;
+}
+
+QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width)
+{
+    auto *label = new QLabel(text, parent);
+    place(label, left, top, width, 300);
+    return label;
+}
+
+QLabel *field(QWidget *parent, const QString &name, int left, int top, int width)
+{
+    auto *label = named(new QLabel(parent), name);
+    place(label, left, top, width, 300);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, fromBgr(0x800000)); // navy: values read apart from captions
+    label->setPalette(p);
+    return label;
+}
+
+LinkLabel *link(QWidget *parent, const QString &name, const QString &text, int left, int top,
+                int width, int height = 330)
+{
+    auto *label = named(new LinkLabel(text, parent), name);
+    place(label, left, top, width, height);
+    label->setAlignment(Qt::AlignCenter);
+    // Its own text colour, so a frame's caption colour doesn't pass into it.
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, fromBgr(0x000000));
+    label->setPalette(p);
+    return label;
+}
+
+QComboBox *pickList(QWidget *parent, const QString &name, int left, int top, int width)
+{
+    auto *box = named(new QComboBox(parent), name);
+    box->setEditable(false);
+    box->setMaxVisibleItems(20);
+    place(box, left, top, width, 345);
+    return box;
+}
+
+// Frames of the window. The settings pages (5000 x 3600) sit at the lower
+// left; the two link frames stand in a column beside them.
+constexpr int FrameLeft = 120;
+constexpr int FrameWidth = Main::WidthTwips - 2 * FrameLeft;
+constexpr int CharacterTop = 45, CharacterHeight = 1155;
+constexpr int AbilityTop = 1230, AbilityHeight = 2010;
+constexpr int SettingsTop = 3285, SettingsWidth = 5000, SettingsHeight = 3600;
+constexpr int ColumnLeft = FrameLeft + SettingsWidth + 105;
+constexpr int ColumnWidth = Main::WidthTwips - FrameLeft - ColumnLeft;
+constexpr int ToolsHeight = 1770;
+constexpr int InfoTop = SettingsTop + ToolsHeight + 60;
+constexpr int InfoHeight = SettingsHeight - ToolsHeight - 60;
+constexpr int StripTop = SettingsTop + SettingsHeight + 30, StripHeight = 270;
+static_assert(StripTop + StripHeight <= Main::HeightTwips);
+
+} // namespace
+
+void Main::buildControls()
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("ZR角色助手"));
+    resize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
+    setMouseTracking(true);
+
+    buildCharacterFrame();
+    buildAbilityFrame();
+
+    Settings = new SettingsPages(m_engine, this);
+    Settings->move(twipsToPixels(FrameLeft), twipsToPixels(SettingsTop));
+
+    buildToolFrames();
+    buildTipStrip();
+    buildTimers();
+}
+
+void Main::buildCharacterFrame()
+{
+    Frame1 = named(new QGroupBox(QStringLiteral("角色基本信息"), this), QStringLiteral("Frame1"));
+    place(Frame1, FrameLeft, CharacterTop, FrameWidth, CharacterHeight);
+
+    // Two rows: the boxes and the look-around, then the record.
+    constexpr int Row1 = 300, Row2 = 735;
+    caption(Frame1, QStringLiteral("球 队"), 180, Row1 + 30, 540);
+    Qiudui = pickList(Frame1, QStringLiteral("Qiudui"), 720, Row1, 2130);
+    // The team label takes the box's place once a character is chosen.
+    Qiudui2 = link(Frame1, QStringLiteral("Qiudui2"), QString(), 720, Row1, 2130, 345);
+    Qiudui2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Qiudui2->setToolTip(QStringLiteral("点击可重选球队"));
+    Qiudui2->hide();
+
+    caption(Frame1, QStringLiteral("角 色"), 3030, Row1 + 30, 540);
+    Xingming = pickList(Frame1, QStringLiteral("Xingming"), 3570, Row1, 1860);
+    Label_SBKK = link(Frame1, QStringLiteral("Label_SBKK"), QStringLiteral("随便看看"), 5580, Row1, 900);
+
+    caption(Frame1, QStringLiteral("性 别"), 180, Row2, 540);
+    Xingbie = field(Frame1, QStringLiteral("Xingbie"), 720, Row2, 900);
+    caption(Frame1, QStringLiteral("职 业"), 1770, Row2, 540);
+    Zhiye = field(Frame1, QStringLiteral("Zhiye"), 2310, Row2, 720);
+    caption(Frame1, QStringLiteral("身 高"), 3030, Row2, 540);
+    Shengao = field(Frame1, QStringLiteral("Shengao"), 3570, Row2, 1860);
+    Label_XSTX = link(Frame1, QStringLiteral("Label_XSTX"), QStringLiteral("显示头像"), 5580, Row2 - 30, 900);
+}
+
+void Main::buildAbilityFrame()
+{
+    Frame4 = named(new QGroupBox(QStringLiteral("角色能力值信息"), this), QStringLiteral("Frame4"));
+    place(Frame4, FrameLeft, AbilityTop, FrameWidth, AbilityHeight);
+
+    // Four rows of three abilities, in the shared order, then the total.
+    constexpr int CellWidth = FrameWidth / 3;
+    constexpr int RowTop = 285, RowHeight = 330;
+    const auto cell = [&](int row, int column, LinkLabel *captionLabel, QLabel *value, QLabel *marker) {
+        const int x = column * CellWidth + 180;
+        const int y = RowTop + row * RowHeight;
+        place(captionLabel, x, y, 660, 300);
+        place(value, x + 690, y, 480, 300);
+        place(marker, x + 1170, y, 720, 300);
+        captionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        captionLabel->setToolTip(QStringLiteral("点击查看说明"));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        marker->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        marker->setIndent(twipsToPixels(90));
+        value->setMouseTracking(true);
+    };
+
+    for (int i = 0; i < AbilityCount; ++i) {
+        const AbilityInfo &a = Abilities[i];
+        // Captions are the ability names with a blank between the two characters.
+        const QString name = a.name.toString();
+        const QString text = QString(name.at(0)) + u' ' + name.at(1);
+        captionLabels[i] = named(new LinkLabel(text, Frame4), a.caption.toString());
+        valueLabels[i] = named(new QLabel(Frame4), a.valueLabel.toString());
+        markerLabels[i] = named(new QLabel(Frame4), a.marker.toString());
+        cell(i / 3, i % 3, captionLabels[i], valueLabels[i], markerLabels[i]);
+    }
+    label_ZH = named(new LinkLabel(QStringLiteral("综 合"), Frame4), QStringLiteral("label_ZH"));
+    Zonghe = named(new QLabel(Frame4), TotalLabel.toString());
+    ZH = named(new QLabel(Frame4), TotalMarker.toString());
+    cell(4, 0, label_ZH, Zonghe, ZH);
+
+    const int linkTop = RowTop + 4 * RowHeight - 15;
+    Label_NLDB = link(Frame4, QStringLiteral("Label_NLDB"), QStringLiteral("能力对比"), CellWidth + 690, linkTop, 900);
+    Label_FZNL = link(Frame4, QStringLiteral("Label_FZNL"), QStringLiteral("复制分享"), 2 * CellWidth + 690, linkTop, 900);
+    Label_FZNL->setEnabled(false);
+}
+
+void Main::buildToolFrames()
+{
+    // One link a row, centred in the column.
+    constexpr int LinkWidth = 960, LinkLeft = (ColumnWidth - LinkWidth) / 2;
+    const auto row = [](int n) { return 300 + n * 360; };
+
+    Frame3 = named(new QGroupBox(QStringLiteral("其它实用功能"), this), QStringLiteral("Frame3"));
+    place(Frame3, ColumnLeft, SettingsTop, ColumnWidth, ToolsHeight);
+    L_SJzs = link(Frame3, QStringLiteral("L_SJzs"), QStringLiteral("升级助手"), LinkLeft, row(0), LinkWidth);
+    L_JNzs = link(Frame3, QStringLiteral("L_JNzs"), QStringLiteral("技能助手"), LinkLeft, row(1), LinkWidth);
+    L_XQzs = link(Frame3, QStringLiteral("L_XQzs"), QStringLiteral("选区助手"), LinkLeft, row(2), LinkWidth);
+    L_GG = link(Frame3, QStringLiteral("L_GG"), QStringLiteral("街球公告"), LinkLeft, row(3), LinkWidth);
+
+    Frame5 = named(new QGroupBox(QStringLiteral("软件信息"), this), QStringLiteral("Frame5"));
+    place(Frame5, ColumnLeft, InfoTop, ColumnWidth, InfoHeight);
+    L_update = link(Frame5, QStringLiteral("L_update"), QStringLiteral("更新"), LinkLeft, row(0), LinkWidth);
+    Fankui = link(Frame5, QStringLiteral("Fankui"), QStringLiteral("反馈"), LinkLeft, row(1), LinkWidth);
+    fenxiang = link(Frame5, QStringLiteral("fenxiang"), QStringLiteral("分享"), LinkLeft, row(2), LinkWidth);
+}
+
+void Main::buildTipStrip()
+{
+    Frame6 = named(new QWidget(this), QStringLiteral("Frame6"));
+    Frame6->setMouseTracking(true);
+    Tip = named(new QLabel(QStringLiteral("说明文档"), Frame6), QStringLiteral("Tip"));
+    Tip->setToolTip(QStringLiteral("左击可查看职业汇总；右击可复制滚动信息。"));
+    Tip->setMouseTracking(true);
+    QPalette p = Tip->palette();
+    p.setColor(QPalette::WindowText, fromBgr(0x800000));
+    Tip->setPalette(p);
+    Tip->adjustSize();
+    m_strip.place(WidthTwips / 2, pixelsToTwips(Tip->width()));
+    placeStrip();
+}
+
+void Main::placeStrip()
+{
+    const int height = twipsToPixels(StripTop + StripHeight) - twipsToPixels(StripTop);
+    Frame6->setGeometry(twipsToPixels(m_strip.left()), twipsToPixels(StripTop),
+                        twipsToPixels(m_strip.width()), height);
+    Tip->move(0, (height - Tip->height()) / 2);
+}
+
+void Main::buildTimers()
+{
+    const auto timer = [this](const char *name, int interval) {
+        auto *t = new QTimer(this);
+        t->setObjectName(QString::fromLatin1(name));
+        t->setInterval(interval);
+        return t;
+    };
+    Timer1 = timer("Timer1", 20);
+    Timer2 = timer("Timer2", 10);
+    Timer3 = timer("Timer3", 1);
+    Timer4 = timer("Timer4", 200);
+    Timer5 = timer("Timer5", 1300);
+    Timer6 = timer("Timer6", 6500);
+    Timer7 = timer("Timer7", 6500);
+    connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Main::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &Main::Timer3_Timer);
+    connect(Timer4, &QTimer::timeout, this, &Main::Timer4_Timer);
+    connect(Timer5, &QTimer::timeout, this, &Main::Timer5_Timer);
+    connect(Timer6, &QTimer::timeout, this, &Main::Timer6_Timer);
+    connect(Timer7, &QTimer::timeout, this, &Main::Timer7_Timer);
+}
