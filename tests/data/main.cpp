@@ -1,0 +1,28 @@
+#include <QCoreApplication>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+QObject *newProfileRulesTest();
+QObject *newProfileWritesTest();
+QObject *newProfileCacheTest();
+QObject *newGameDataTest();
+QObject *newConfigurationTest();
+QObject *newIniCommandTest();
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    std::vector<std::unique_ptr<QObject>> tests;
+    tests.emplace_back(newProfileRulesTest());
+    tests.emplace_back(newProfileWritesTest());
+    tests.emplace_back(newProfileCacheTest());
+    tests.emplace_back(newGameDataTest());
+    tests.emplace_back(newConfigurationTest());
+    tests.emplace_back(newIniCommandTest());
+    int failed = 0;
+    for (const auto &test : tests)
+        failed += QTest::qExec(test.get(), argc, argv);
+    return failed == 0 ? 0 : 1;
+}
