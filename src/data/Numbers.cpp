@@ -42,5 +42,15 @@ QString plainNumber(double value)
 
 int roundHalfEven(double value)
 {
-    return static_cast<int>(std::nearbyint(value)); // default rounding mode: to nearest, ties to even
+    // Default rounding mode: to nearest, ties to even. A number out of the
+    // range of int (a malformed database) is clamped: converting it would be
+    // undefined.
+    const double rounded = std::nearbyint(value);
+    if (std::isnan(rounded))
+        return 0;
+    if (rounded >= 2147483647.0)
+        return 2147483647;
+    if (rounded <= -2147483648.0)
+        return -2147483647 - 1;
+    return static_cast<int>(rounded);
 }

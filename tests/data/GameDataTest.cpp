@@ -27,7 +27,7 @@ private Q_SLOTS:
             "跑动=52\r\n弹跳= 48 \r\n对抗=60\r\n传球=40\r\n运球=41\r\n篮板=55\r\n"
             "盖帽=50\r\n抢断=38\r\n中投=45\r\n三分=30\r\n灌篮=58\r\n近投=50\r\n"
             "特殊=1\r\n特殊跑动=-1.5\r\n特殊弹跳=\r\n特殊近投=2.5\r\n"
-            "[李四]\r\n特殊近投=3.5\r\n"
+            "[李四]\r\n特殊近投=3.5\r\n[王五]\r\n特殊近投=99999999999\r\n"
             "[数据信息]\r\n数据版本=3.2\r\n变更内容=\r\n"));
         writeBytes(m_db, m_bytes);
     }
@@ -60,6 +60,7 @@ private Q_SLOTS:
         QCOMPARE(r.specialAdjust[1], 0.0);
         QCOMPARE(r.specialAdjust[11], 2.0); // half to even
         QCOMPARE(db.record(QStringLiteral("李四")).specialAdjust[11], 4.0);
+        QCOMPARE(db.record(QStringLiteral("王五")).specialAdjust[11], 2147483647.0); // clamped, not undefined
         QCOMPARE(db.value(QStringLiteral("数据信息"), QStringLiteral("数据版本")), QStringLiteral("3.2"));
     }
 
