@@ -7,9 +7,24 @@ namespace ProfileText {
 
 namespace {
 
-const char *codecName(Encoding encoding)
+// Qt reaches GBK through ICU. A Qt built without it has no "GBK"; the
+// system code page is then the best guess (936 on a Chinese Windows).
+QStringDecoder decoderFor(Encoding encoding)
 {
-    return encoding == Encoding::Gbk ? "GBK" : "UTF-8";
+    constexpr auto flags = QStringConverter::Flag::Stateless;
+    if (encoding == Encoding::Utf8)
+        return QStringDecoder(QStringConverter::Utf8, flags);
+    QStringDecoder decoder("GBK", flags);
+    return decoder.isValid() ? std::move(decoder) : QStringDecoder(QStringConverter::System, flags);
+}
+
+QStringEncoder encoderFor(Encoding encoding)
+{
+    constexpr auto flags = QStringConverter::Flag::Stateless;
+    if (encoding == Encoding::Utf8)
+        return QStringEncoder(QStringConverter::Utf8, flags);
+    QStringEncoder encoder("GBK", flags);
+    return encoder.isValid() ? std::move(encoder) : QStringEncoder(QStringConverter::System, flags);
 }
 
 char16_t foldAscii(char16_t c)
@@ -31,7 +46,7 @@ QString decode(QByteArrayView bytes, Encoding encoding)
     padded.reserve(bytes.size() + 1);
     padded.append(bytes.data(), bytes.size());
     padded.append('\n');
-    QStringDecoder decoder(codecName(encoding), QStringConverter::Flag::Stateless);
+    QStringDecoder decoder = decoderFor(encoding);
     QString text = decoder.decode(padded);
     if (text.endsWith(u'\n'))
         text.chop(1);
@@ -42,7 +57,7 @@ QByteArray encode(QStringView text, Encoding encoding)
 {
     if (text.isEmpty())
         return QByteArray();
-    QStringEncoder encoder(codecName(encoding), QStringConverter::Flag::Stateless);
+    QStringEncoder encoder = encoderFor(encoding);
     return encoder.encode(text);
 }
 
@@ -51,7 +66,7 @@ QString cutToGbkBytes(const QString &text, int maxBytes)
     // GBK never needs more than two bytes per UTF-16 unit.
     if (text.size() * 2 <= maxBytes)
         return text;
-    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
+    QStringEncoder encoder = encoderFor(Encoding::Gbk);
     int bytes = 0;
     qsizetype i = 0;
     while (i < text.size()) {
