@@ -1,6 +1,7 @@
 #include "AnnouncementWindow.h"
 
 #include "ClickLabel.h"
+#include "Endpoints.h"
 #include "Units.h"
 #include "WebView.h"
 #include "WindowList.h"
@@ -101,8 +102,8 @@ void AnnouncementWindow::setPages(const QUrl &titlePage, const QUrl &noticePage)
 
 void AnnouncementWindow::defaultPages()
 {
-    // Filled from the endpoints file once it is wired here.
-    m_pagesSet = true;
+    setPages(Endpoints::page(QStringLiteral("announce_title")),
+             Endpoints::page(QStringLiteral("announce_notice")));
 }
 
 void AnnouncementWindow::Form_Load()

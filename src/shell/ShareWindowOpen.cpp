@@ -1,5 +1,6 @@
 #include "ShareWindowOpen.h"
 
+#include "Endpoints.h"
 #include "OpenPage.h"
 
 namespace {
@@ -53,8 +54,7 @@ QUrl shareAddress(const QUrl &shareBase, const QString &postText)
 
 QUrl shareAddress(const QString &postText)
 {
-    // Until the endpoints file is wired here, the share page has no base.
-    return shareAddress(QUrl(), postText);
+    return shareAddress(Endpoints::page(QStringLiteral("share")), postText);
 }
 
 void setShareWindowOpen(ShareHandler h) { handler() = std::move(h); }
@@ -66,7 +66,7 @@ void ShareWindowOpen(const QString &postText, const QString &title)
         return;
     }
     // Without the share window the share page opens in the player's browser.
-    const QUrl address = shareAddress(postText);
-    if (address.isValid() && !address.host().isEmpty())
-        openPage(address);
+    const QUrl base = Endpoints::page(QStringLiteral("share"));
+    if (!base.isEmpty())
+        openPage(shareAddress(base, postText));
 }

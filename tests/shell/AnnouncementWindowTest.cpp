@@ -1,9 +1,11 @@
 #include "AnnouncementWindowTest.h"
 
 #include "AnnouncementWindow.h"
+#include "AppPaths.h"
 #include "Units.h"
 #include "WebView.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -83,6 +85,27 @@ void AnnouncementWindowTest::openingMinimisesMainAndShowsBothPages()
     QVERIFY(first->isVisible() && second->isVisible());
     QCOMPARE(second->size(), first->size());
     QVERIFY2(!first->geometry().intersects(second->geometry()), "the two pages overlap");
+}
+
+void AnnouncementWindowTest::pagesComeFromTheEndpointsFile()
+{
+    QTemporaryDir data;
+    QVERIFY(QDir(data.path()).mkdir(QStringLiteral("pages")));
+    writePage(data, QStringLiteral("pages/t.html"), QStringLiteral("标题页"));
+    writePage(data, QStringLiteral("pages/n.html"), QStringLiteral("公告页"));
+    QFile endpoints(data.filePath(QStringLiteral("ZRCendpoints.ini")));
+    QVERIFY(endpoints.open(QIODevice::WriteOnly));
+    endpoints.write("[pages]\r\nannounce_title=pages/t.html\r\nannounce_notice=pages/n.html\r\n");
+    endpoints.close();
+    AppPaths::setDataDir(data.path());
+
+    QWidget main;
+    main.show();
+    AnnouncementWindow window(&main);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(text(window.titleView()).contains(QStringLiteral("标题页")), "the fan site's title page is not shown");
+    QVERIFY2(text(window.noticeView()).contains(QStringLiteral("公告页")), "the fan site's notice page is not shown");
 }
 
 void AnnouncementWindowTest::quedingClosesAndRestoresMain()

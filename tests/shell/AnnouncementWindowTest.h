@@ -8,6 +8,7 @@ class AnnouncementWindowTest : public QObject {
 private Q_SLOTS:
     void init();
     void openingMinimisesMainAndShowsBothPages();
+    void pagesComeFromTheEndpointsFile();
     void quedingClosesAndRestoresMain();
     void linesFrameQuedingOnlyUnderThePointer();
     void draggingTheSurfaceMovesTheWindow();

@@ -2,6 +2,13 @@
 
 #include "ShareWindowOpen.h"
 
+#include "AppPaths.h"
+#include "MessageRecorder.h"
+#include "OpenPage.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <QTest>
 #include <QUrlQuery>
 
@@ -50,4 +57,28 @@ void ShareTest::shareWindowOpenGoesToTheInstalledHandler()
     ShareWindowOpen(QStringLiteral("%23Hoopra%23"), QStringLiteral("角色交流 - ZR角色助手"));
     setShareWindowOpen({});
     QCOMPARE(calls, QList<QStringList>({{"%23Hoopra%23", "角色交流 - ZR角色助手"}}));
+}
+
+void ShareTest::withoutTheShareWindowTheBrowserOpensTheSharePage()
+{
+    QTemporaryDir dir;
+    QFile endpoints(dir.filePath(QStringLiteral("ZRCendpoints.ini")));
+    QVERIFY(endpoints.open(QIODevice::WriteOnly));
+    endpoints.write("[pages]\r\nshare=http://127.0.0.1:8931/\r\n");
+    endpoints.close();
+    AppPaths::setDataDir(dir.path());
+
+    MessageRecorder messages;
+    QList<QUrl> opened;
+    setPageOpener([&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    ShareWindowOpen(QStringLiteral("%23Hoopra%23 你好"), QStringLiteral("分享软件 - ZR角色助手"));
+    setPageOpener({});
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.at(0), shareAddress(QUrl(QStringLiteral("http://127.0.0.1:8931/")),
+                                        QStringLiteral("%23Hoopra%23 你好")));
+    QCOMPARE(opened.at(0), shareAddress(QStringLiteral("%23Hoopra%23 你好")));
+    QCOMPARE(messages.count(), 0);
 }
