@@ -2,11 +2,10 @@
 
 #include "AppPaths.h"
 #include "BuildEngine.h"
+#include "BuildState.h"
 #include "GameDatabase.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 #include <cstdio>
 
@@ -31,46 +30,6 @@ int fail(const QString &message)
 {
     writeOut(stderr, u"zrc-cli build: " + message + u'\n');
     return 2;
-}
-
-QJsonObject toJson(const BuildEngine &e)
-{
-    QJsonObject o;
-    o.insert(u"character", e.characterName());
-    QJsonArray values, markers, red;
-    for (int i = 0; i < AbilityCount; ++i) {
-        values.append(e.abilityText(i));
-        red.append(e.abilityRed(i));
-    }
-    for (int i = 0; i <= AbilityCount; ++i)
-        markers.append(e.marker(i).text);
-    o.insert(u"values", values);
-    o.insert(u"total", e.totalText());
-    o.insert(u"markers", markers);
-    o.insert(u"red", red);
-    o.insert(u"abilities_visible", e.abilitiesVisible());
-    o.insert(u"tip", e.tip());
-    o.insert(u"focus", e.focus());
-    o.insert(u"page", pageName(e.page()));
-    QJsonObject lists;
-    for (int i = 0; i < ListCount; ++i) {
-        const OptionList &l = e.list(ListId(i));
-        lists.insert(listName(ListId(i)), QJsonObject{
-                                              {QStringLiteral("text"), l.text},
-                                              {QStringLiteral("enabled"), l.enabled},
-                                              {QStringLiteral("visible"), l.visible},
-                                              {QStringLiteral("items"), QJsonArray::fromStringList(l.items)},
-                                          });
-    }
-    o.insert(u"lists", lists);
-    QJsonObject labels;
-    for (int i = 0; i < ResultCount; ++i) {
-        const ResultLabel &r = e.result(ResultId(i));
-        labels.insert(resultName(ResultId(i)), QJsonObject{{QStringLiteral("text"), r.text}, {QStringLiteral("visible"), r.visible}});
-    }
-    o.insert(u"labels", labels);
-    o.insert(u"refused", e.refused());
-    return o;
 }
 
 QString table(const BuildEngine &e)
@@ -155,7 +114,7 @@ int runBuildCommand(const QStringList &args)
     }
 
     if (json)
-        writeOut(stdout, QString::fromUtf8(QJsonDocument(toJson(engine)).toJson(QJsonDocument::Indented)));
+        writeOut(stdout, QString::fromUtf8(QJsonDocument(buildStateJson(engine)).toJson(QJsonDocument::Indented)));
     else
         writeOut(stdout, table(engine));
     return 0;

@@ -177,7 +177,11 @@ void SettingsPages::setLinkColour(QLabel *link, quint32 bgr)
 bool SettingsPages::eventFilter(QObject *watched, QEvent *event)
 {
     if (auto *link = qobject_cast<QLabel *>(watched)) {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
+        if (event->type() == QEvent::MouseMove) {
+            setLinkColour(link, LinkHover);
+            return true; // the page under the link must not see it and reset the colour
+        }
+        if (event->type() == QEvent::Enter)
             setLinkColour(link, LinkHover);
         else if (event->type() == QEvent::MouseButtonRelease
                  && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton

@@ -1,0 +1,117 @@
+#include "CliBuildTest.h"
+
+#include "SavedBuildsTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess p;
+    p.setProgram(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"));
+    QStringList all{QStringLiteral("build"), QStringLiteral("--data-dir"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)};
+    p.setArguments(all + args);
+    p.start();
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QJsonObject savedBuild(const QString &name)
+{
+    QFile f(QStringLiteral(ZRC_TEST_SOURCE_DIR "/builds/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(f.readAll()).object();
+}
+
+} // namespace
+
+void CliBuildTest::savedBuildAsJson()
+{
+    const QJsonObject build = savedBuild(QStringLiteral("sample_special_guard.json"));
+    QStringList args{QStringLiteral("--json"), build[u"character"].toString()};
+    for (const QJsonValue &p : build[u"picks"].toArray())
+        args.append(p.toString());
+    const Run r = cli(args);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, QString());
+    QJsonParseError error;
+    const QJsonObject state = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(r.out));
+    const QStringList mismatches = compareState(build[u"expect"], state, QStringLiteral("zrc-cli"));
+    QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(u'\n')));
+    QCOMPARE(state[u"lists"].toObject().size(), 25);
+    QCOMPARE(state[u"labels"].toObject().size(), 5);
+    QCOMPARE(state[u"markers"].toArray().size(), 13);
+    QCOMPARE(state[u"lists"][u"Jiaqiangbao1"][u"items"].toArray().size(), 5);
+}
+
+void CliBuildTest::closedListOrUnknownItemStops()
+{
+    Run r = cli({QStringLiteral("--json"), QStringLiteral("陆星河"), QStringLiteral("ZYe=PG"), QStringLiteral("Xlian=训练Ⅰ")});
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QString());
+    QCOMPARE(r.err.count(u'\n'), 1);
+    QVERIFY2(r.err.contains(u"Xlian"), qPrintable(r.err));
+
+    r = cli({QStringLiteral("陆星河"), QStringLiteral("ZYe=PG"), QStringLiteral("Dji=1级")});
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QString());
+    QCOMPARE(r.err.count(u'\n'), 1);
+    QVERIFY2(r.err.contains(u"Dji") && r.err.contains(u"16级, 31级, 45级, 50级"), qPrintable(r.err));
+
+    r = cli({QStringLiteral("陆星河"), QStringLiteral("Hair=跑动龙头")});
+    QCOMPARE(r.status, 2);
+}
+
+void CliBuildTest::unknownCharacterStops()
+{
+    Run r = cli({QStringLiteral("--json"), QStringLiteral("无此人")});
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QString());
+    QCOMPARE(r.err.count(u'\n'), 1);
+
+    QTemporaryDir empty;
+    QProcess p;
+    p.start(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"),
+            {QStringLiteral("build"), QStringLiteral("--data-dir"), empty.path(), QStringLiteral("陆星河")});
+    p.waitForFinished(30000);
+    QCOMPARE(p.exitCode(), 2);
+}
+
+void CliBuildTest::refusalIsReportedAndReplayGoesOn()
+{
+    QStringList args{QStringLiteral("--json"), QStringLiteral("陆星河")};
+    for (const char *p : {"ZYe=G", "Dji=1级", "Xlian=无训练", "Vip=无VIP", "Youxie1=不选择", "Wuxie=不选择",
+                          "Shangyi1=不选择", "Xiayi1=不选择", "Xiezi1=不选择", "Jiaqiangbao1=不选择",
+                          "Xinshouzhuang=不选择", "Faxing=三分龙头", "Toubeibu=三分角", "Toubeibu=灌篮角"})
+        args.append(QString::fromUtf8(p));
+    const Run r = cli(args);
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.err.contains(u"无法再叠加相同能力！请重新选择！"), qPrintable(r.err));
+    const QJsonObject state = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QCOMPARE(state[u"refused"].toInt(), 1);
+    QCOMPARE(state[u"lists"][u"Toubeibu"][u"text"].toString(), QStringLiteral("灌篮角"));
+    QCOMPARE(state[u"focus"].toString(), QStringLiteral("Shoujianbu"));
+}
+
+void CliBuildTest::readableTable()
+{
+    const Run r = cli({QStringLiteral("陆星河"), QStringLiteral("ZYe=PG"), QStringLiteral("Dji=16级")});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(u"陆星河") && r.out.contains(u"跑动") && r.out.contains(u"综合"), qPrintable(r.out));
+}

@@ -1,0 +1,98 @@
+#include "SavedBuildsTest.h"
+
+#include "BuildState.h"
+#include "GameDatabase.h"
+#include "TestRecords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+CharacterRecord savedBuildRecord(const QJsonObject &build, const QJsonObject &file)
+{
+    const QJsonObject r = build.contains(u"record") ? build[u"record"].toObject() : file[u"record"].toObject();
+    const QString byName = build.contains(u"character") ? build[u"character"].toString()
+                                                          : file[u"character"].toString();
+    if (!byName.isEmpty())
+        return GameDatabase(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/ZRCdata.dat")).record(byName);
+    CharacterRecord rec;
+    rec.name = r[u"name"].toString();
+    rec.team = r[u"team"].toString();
+    rec.gender = r[u"gender"].toString();
+    rec.positionClass = r[u"class"].toString();
+    rec.recommended = r[u"recommended"].toString();
+    rec.height = r[u"height"].toString();
+    rec.special = r[u"special"].toString();
+    const QJsonArray abilities = r[u"abilities"].toArray();
+    const QJsonArray adjust = r[u"adjust"].toArray();
+    for (int i = 0; i < AbilityCount; ++i) {
+        const QJsonValue v = abilities.at(i);
+        rec.abilities[i] = v.isString() ? v.toString() : plainNumber(v.toDouble());
+        rec.specialAdjust[i] = adjust.at(i).toDouble();
+    }
+    return rec;
+}
+
+QStringList compareState(const QJsonValue &expected, const QJsonValue &actual, const QString &path)
+{
+    QStringList out;
+    if (expected.isObject()) {
+        const QJsonObject e = expected.toObject();
+        const QJsonObject a = actual.toObject();
+        for (auto it = e.begin(); it != e.end(); ++it) {
+            if (!a.contains(it.key()))
+                out.append(path + u'.' + it.key() + u": not in the build's state");
+            else
+                out += compareState(it.value(), a[it.key()], path + u'.' + it.key());
+        }
+    } else if (expected != actual) {
+        auto text = [](const QJsonValue &v) {
+            return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+        };
+        out.append(path + u": the player saw " + text(actual) + u", expected " + text(expected));
+    }
+    return out;
+}
+
+void SavedBuildsTest::replay_data()
+{
+    QTest::addColumn<QJsonObject>("file");
+    QTest::addColumn<QJsonObject>("build");
+    const QDir dir(QStringLiteral(ZRC_TEST_SOURCE_DIR "/builds"));
+    const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    QVERIFY2(files.size() >= 8, "the saved builds are missing");
+    for (const QString &name : files) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(name + u": " + error.errorString()));
+        const QJsonObject file = doc.object();
+        const QJsonArray builds = file.contains(u"builds") ? file[u"builds"].toArray() : QJsonArray{file};
+        for (int i = 0; i < builds.size(); ++i)
+            QTest::addRow("%s #%d", qPrintable(name), i + 1) << file << builds[i].toObject();
+    }
+}
+
+void SavedBuildsTest::replay()
+{
+    QFETCH(QJsonObject, file);
+    QFETCH(QJsonObject, build);
+    const CharacterRecord record = savedBuildRecord(build, file);
+    QVERIFY2(!record.positionClass.isEmpty(), "the saved build's character has no record");
+    auto e = engineWith(record);
+    for (const QJsonValue &p : build[u"picks"].toArray()) {
+        const QString pick = p.toString();
+        const qsizetype eq = pick.indexOf(u'=');
+        const quint64 refreshes = e->refreshSerial();
+        QVERIFY2(e->pick(pick.left(eq), pick.mid(eq + 1)), qPrintable(u"the player could not pick " + pick));
+        if (e->refreshSerial() != refreshes)
+            QVERIFY2(e->totalText().toDouble() == sum(values(*e)),
+                     qPrintable(u"after " + pick + u" the total " + e->totalText() + u" is not the sum of the values"));
+    }
+    const QStringList mismatches = compareState(build[u"expect"], buildStateJson(*e), QStringLiteral("build"));
+    QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(u'\n')));
+}
