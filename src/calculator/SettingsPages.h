@@ -15,8 +15,10 @@ class QLabel;
 //
 // A user's pick (QComboBox::activated) goes to the engine's pick; a refused
 // pick shows the refusal message here, once per refusal. The pages then
-// render themselves and emit changed(), after which Main renders the rest
-// (abilities, markers, tip, focus, portrait). render() never runs a handler.
+// render themselves, apply the engine's focus request and emit changed(),
+// after which Main renders the rest (abilities, markers, tip, portrait).
+// render() never runs a handler; Main calls it after the engine calls it
+// makes itself (character choice, team label).
 class SettingsPages : public QWidget {
     Q_OBJECT
 public:
