@@ -232,8 +232,6 @@ void Main::mirrorPortrait()
         m_portrait->setValueLeftTwips(i, valueLabelLeft(m_portrait->barX2(i)));
 }
 
-int Main::leftTwips() const { return int(pixelsToTwips(frameGeometry().left())); }
-int Main::topTwips() const { return int(pixelsToTwips(frameGeometry().top())); }
 int Main::widthTwipsNow() const { return int(pixelsToTwips(width())); }
 int Main::heightTwipsNow() const { return int(pixelsToTwips(height())); }
 

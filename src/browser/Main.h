@@ -92,13 +92,12 @@ private:
     void hideAbilitiesOnPortrait();
 
     void exitRoutine();
+    void centreWithPortrait();
     void placeStrip();
     void showPortraitPicture(const QString &name);
     void mirrorPortrait();
     void applyOpacity();
     void setCaption(const QString &text, quint32 bgr);
-    int leftTwips() const;
-    int topTwips() const;
     int widthTwipsNow() const;
     int heightTwipsNow() const;
 

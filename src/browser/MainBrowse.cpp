@@ -16,6 +16,9 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
+
+#include <algorithm>
 
 using namespace BrowserTexts;
 
@@ -25,7 +28,10 @@ void Main::Form_Load()
         return;
     m_loaded = true;
 
-    // The portrait sits beside the main window from the start.
+    // The portrait sits beside the main window from the start; unless placed
+    // already, the two of them stand in the middle of the screen.
+    if (!testAttribute(Qt::WA_Moved))
+        centreWithPortrait();
     m_portrait->placeBeside(this);
     m_portrait->show();
     Label_XSTX->setEnabled(false);
@@ -41,6 +47,18 @@ void Main::Form_Load()
     Qiudui->addItem(AllCharacters);
     selectEntry(Qiudui, AllCharacters);
     Xingming->setFocus();
+}
+
+void Main::centreWithPortrait()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const int beside = m_portrait->frameGeometry().width() + twipsToPixels(200);
+    const int left = area.left() + (area.width() - frameGeometry().width() + beside) / 2;
+    const int top = area.top() + (area.height() - frameGeometry().height()) / 2;
+    move(std::max(left, area.left() + beside), std::max(top, area.top()));
 }
 
 void Main::Qiudui_Click()

@@ -1,0 +1,37 @@
+// Opens the main window on a data folder with a character chosen and a
+// build begun, for the screenshot in docs/ (see docs/main-window.md):
+//   main_window_shot --data-dir DIR --config FILE [TEAM CHARACTER POSITION LEVEL]
+// It stays open until it is ended.
+
+#include "AppFont.h"
+#include "AppPaths.h"
+#include "ComboSelect.h"
+#include "Main.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    AppPaths::init(QApplication::arguments());
+    useProgramFont(app);
+
+    QStringList picks;
+    for (const QString &arg : QApplication::arguments().mid(1))
+        if (!arg.startsWith(u'-') && !arg.contains(u'/'))
+            picks.append(arg);
+    if (picks.size() != 4)
+        picks = {QStringLiteral("南湖锦鲤"), QStringLiteral("韩子墨"), QStringLiteral("SG"), QStringLiteral("16级")};
+
+    Main main;
+    main.show();
+    QTimer::singleShot(300, &main, [&] {
+        selectEntry(main.Qiudui, picks[0]);
+        selectEntry(main.Xingming, picks[1]);
+        selectEntry(main.findChild<QComboBox *>(QStringLiteral("ZYe")), picks[2]);
+        selectEntry(main.findChild<QComboBox *>(QStringLiteral("Dji")), picks[3]);
+    });
+    return app.exec();
+}
