@@ -12,6 +12,7 @@
 #include "PortraitWindow.h"
 #include "Random.h"
 #include "Units.h"
+#include "WebContext.h"
 #include "WindowList.h"
 
 #include <QComboBox>
@@ -146,8 +147,10 @@ void Main::Label_XSTX_Click()
 void Main::L_GG_Click()
 {
     // Made on first use: its web views stay out of the start-up.
-    if (!m_announcement)
+    if (!m_announcement) {
+        ensureWebContext();
         m_announcement = std::make_unique<AnnouncementWindow>(this);
+    }
     m_announcement->show();
     m_announcement->raise();
     WindowList::opened(m_announcement.get());

@@ -1,6 +1,7 @@
 // Opens the main window on a data folder with a character chosen and a
 // build begun, for the screenshot in docs/ (see docs/main-window.md):
-//   main_window_shot --data-dir DIR --config FILE [TEAM CHARACTER POSITION LEVEL]
+//   main_window_shot --data-dir DIR --config FILE [--announce] [TEAM CHARACTER POSITION LEVEL]
+// --announce also opens the announcement window.
 // It stays open until it is ended.
 
 #include "AppFont.h"
@@ -32,6 +33,8 @@ int main(int argc, char *argv[])
         selectEntry(main.Xingming, picks[1]);
         selectEntry(main.findChild<QComboBox *>(QStringLiteral("ZYe")), picks[2]);
         selectEntry(main.findChild<QComboBox *>(QStringLiteral("Dji")), picks[3]);
+        if (QApplication::arguments().contains(QStringLiteral("--announce")))
+            main.L_GG_Click();
     });
     return app.exec();
 }
