@@ -111,7 +111,6 @@ private:
     quint64 m_seenFocus = 0;
     quint64 m_seenRefresh = 0;
     quint64 m_seenBlink = 0;
-    int m_seenRefused = 0;
     bool m_abilitiesShown = false;
 
     std::unique_ptr<PortraitWindow> m_portrait;
@@ -130,9 +129,19 @@ public:
     QLabel *Shengao = nullptr;
 
     QGroupBox *Frame4 = nullptr; // "角色能力值信息"
-    std::array<LinkLabel *, AbilityCount> captionLabels{}; // Label_PD …
-    std::array<QLabel *, AbilityCount> valueLabels{};      // Paodong …
-    std::array<QLabel *, AbilityCount> markerLabels{};     // PD …
+    // Captions, values and deviation markers of the twelve abilities.
+    LinkLabel *Label_PD = nullptr, *Label_TT = nullptr, *Label_DK = nullptr, *Label_CQ = nullptr,
+              *Label_YQ = nullptr, *Label_LB = nullptr, *Label_GM = nullptr, *Label_QD = nullptr,
+              *Label_ZT = nullptr, *Label_SF = nullptr, *Label_GL = nullptr, *Label_JT = nullptr;
+    QLabel *Paodong = nullptr, *Tantiao = nullptr, *Duikang = nullptr, *Chuanqiu = nullptr,
+           *Yunqiu = nullptr, *Lanban = nullptr, *Gaimao = nullptr, *Qiangduan = nullptr,
+           *Zhongtou = nullptr, *Sanfen = nullptr, *Guanlan = nullptr, *Jintou = nullptr;
+    QLabel *PD = nullptr, *TT = nullptr, *DK = nullptr, *CQ = nullptr, *YQ = nullptr, *LB = nullptr,
+           *GM = nullptr, *QD = nullptr, *ZT = nullptr, *SF = nullptr, *GL = nullptr, *JT = nullptr;
+    // The same, in the shared ability order.
+    std::array<LinkLabel *, AbilityCount> captionLabels{};
+    std::array<QLabel *, AbilityCount> valueLabels{};
+    std::array<QLabel *, AbilityCount> markerLabels{};
     LinkLabel *label_ZH = nullptr;
     QLabel *Zonghe = nullptr;
     QLabel *ZH = nullptr;

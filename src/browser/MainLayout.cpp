@@ -151,6 +151,17 @@ void Main::buildAbilityFrame()
         value->setMouseTracking(true);
     };
 
+    // The members of each ability's three labels, in the shared order.
+    static constexpr std::array<LinkLabel *Main::*, AbilityCount> captionMembers{
+        &Main::Label_PD, &Main::Label_TT, &Main::Label_DK, &Main::Label_CQ, &Main::Label_YQ, &Main::Label_LB,
+        &Main::Label_GM, &Main::Label_QD, &Main::Label_ZT, &Main::Label_SF, &Main::Label_GL, &Main::Label_JT};
+    static constexpr std::array<QLabel *Main::*, AbilityCount> valueMembers{
+        &Main::Paodong, &Main::Tantiao, &Main::Duikang, &Main::Chuanqiu, &Main::Yunqiu, &Main::Lanban,
+        &Main::Gaimao, &Main::Qiangduan, &Main::Zhongtou, &Main::Sanfen, &Main::Guanlan, &Main::Jintou};
+    static constexpr std::array<QLabel *Main::*, AbilityCount> markerMembers{
+        &Main::PD, &Main::TT, &Main::DK, &Main::CQ, &Main::YQ, &Main::LB,
+        &Main::GM, &Main::QD, &Main::ZT, &Main::SF, &Main::GL, &Main::JT};
+
     for (int i = 0; i < AbilityCount; ++i) {
         const AbilityInfo &a = Abilities[i];
         // Captions are the ability names with a blank between the two characters.
@@ -160,6 +171,9 @@ void Main::buildAbilityFrame()
         valueLabels[i] = named(new QLabel(Frame4), a.valueLabel.toString());
         markerLabels[i] = named(new QLabel(Frame4), a.marker.toString());
         cell(i / 3, i % 3, captionLabels[i], valueLabels[i], markerLabels[i]);
+        this->*captionMembers[i] = captionLabels[i];
+        this->*valueMembers[i] = valueLabels[i];
+        this->*markerMembers[i] = markerLabels[i];
     }
     label_ZH = named(new LinkLabel(QStringLiteral("综 合"), Frame4), QStringLiteral("label_ZH"));
     Zonghe = named(new QLabel(Frame4), TotalLabel.toString());
