@@ -1,11 +1,14 @@
 #include "ListsTest.h"
 
 #include "LinkLabel.h"
+#include "PortraitWindow.h"
 #include "TestWorld.h"
 #include "Units.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace {
@@ -173,4 +176,35 @@ void ListsTest::resizeAboveScreenRestoresHeight()
     main.move(100, -200);
     main.resize(main.width(), 200);
     QCOMPARE(main.height(), twipsToPixels(7200));
+}
+
+void ListsTest::characterLinksReactToThePointer()
+{
+    TestWorld world;
+    world.writeStandardDatabase();
+    Main &main = world.open();
+    auto *look = world.control<QLabel>(QStringLiteral("Label_SBKK"));
+    const auto colour = [](QLabel *l) { return l->palette().color(QPalette::WindowText); };
+
+    moveOver(look);
+    QVERIFY2(colour(look) == fromBgr(0x0000FF) && look->font().bold(), "“随便看看” doesn't light up under the pointer");
+
+    // Only the left button enlarges it; any button shrinks the portrait.
+    main.portrait()->setHeightTwips(6000);
+    pressOn(look, Qt::RightButton);
+    QVERIFY(look->font().pointSize() != 11);
+    QCOMPARE(main.portrait()->heightTwips(), 3000);
+    releaseOn(look, Qt::RightButton);
+    pressOn(look, Qt::LeftButton);
+    QCOMPARE(look->font().pointSize(), 11);
+    QMouseEvent outside(QEvent::MouseButtonRelease, QPointF(-50, -50), look->mapToGlobal(QPointF(-50, -50)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(look, &outside); // released off the label: no look-around
+    QCOMPARE(look->font().pointSize(), 9);
+    QCOMPARE(colour(look), fromBgr(0x404080));
+    QVERIFY2(world.messages().count() == 0, "releasing the button off the label still looked around");
+
+    moveOver(world.control(QStringLiteral("Frame1")));
+    QVERIFY2(colour(look) == fromBgr(0x004000) && !look->font().bold(), "the frame doesn't calm “随便看看” down");
+    QCOMPARE(colour(world.control<QLabel>(QStringLiteral("Label_XSTX"))), fromBgr(0xFF0000));
 }

@@ -15,4 +15,5 @@ private Q_SLOTS:
     void lookAroundOrdinaryKeepsTipHidden();
     void lookAroundWithoutTeamsReselectsAllCharacters();
     void resizeAboveScreenRestoresHeight();
+    void characterLinksReactToThePointer();
 };

@@ -1,5 +1,6 @@
 #include "MotionTest.h"
 
+#include "AnnouncementWindow.h"
 #include "PortraitWindow.h"
 #include "TestWorld.h"
 #include "Units.h"
@@ -166,4 +167,33 @@ void MotionTest::portraitLinkReopensPortrait()
     clickOn(show);
     QVERIFY(main.portrait()->isVisible());
     QVERIFY(!show->isEnabled());
+}
+
+void MotionTest::stripHoldsStillUnderThePointer()
+{
+    TestWorld world;
+    world.writeStandardDatabase();
+    Main &main = world.open();
+    QVERIFY(main.Timer1->isActive());
+    moveOver(world.control(QStringLiteral("Tip")));
+    QVERIFY2(!main.Timer1->isActive(), "the tip line rolls on under the pointer");
+    moveOver(world.control(QStringLiteral("Frame4")));
+    QVERIFY2(!main.Timer1->isActive(), "a frame counts as the window's free surface");
+    moveOver(&main);
+    QVERIFY2(main.Timer1->isActive(), "the tip line stays put once the pointer left it");
+}
+
+void MotionTest::announcementLinkOpensTheAnnouncement()
+{
+    qputenv("ZRC_NO_WEBENGINE", "1");
+    TestWorld world;
+    world.writeStandardDatabase();
+    Main &main = world.open();
+    QVERIFY(!main.announcement());
+    clickOn(world.control(QStringLiteral("L_GG")));
+    QWidget *announcement = main.announcement();
+    QVERIFY2(announcement && announcement->isVisible(), "“街球公告” opens nothing");
+    QCOMPARE(announcement->objectName(), QStringLiteral("JQgg"));
+    QVERIFY(main.isMinimized());
+    qunsetenv("ZRC_NO_WEBENGINE");
 }

@@ -13,4 +13,6 @@ private Q_SLOTS:
     void blinkEndsWithLabelsShownAndUntagged();
     void captionAlternatesVersions();
     void portraitLinkReopensPortrait();
+    void stripHoldsStillUnderThePointer();
+    void announcementLinkOpensTheAnnouncement();
 };

@@ -6,6 +6,8 @@
 #include "WindowList.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -139,6 +141,24 @@ bool pickFromList(QComboBox *box, const QString &text)
     const QRect item = view->visualRect(view->model()->index(index, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
     return box->currentText() == text && !view->isVisible();
+}
+
+void moveOver(QWidget *widget)
+{
+    const QPointF at = widget->rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void pressOn(QWidget *widget, Qt::MouseButton button)
+{
+    QTest::mousePress(widget, button, {}, widget->rect().center());
+}
+
+void releaseOn(QWidget *widget, Qt::MouseButton button)
+{
+    QTest::mouseRelease(widget, button, {}, widget->rect().center());
 }
 
 void clickOn(QWidget *widget, Qt::MouseButton button)

@@ -56,6 +56,11 @@ private:
 // Picks an entry of a drop-down list as a person does: opens the list and
 // clicks the entry. Fails the test when the list or the entry isn't there.
 bool pickFromList(QComboBox *box, const QString &text);
+// Moves the pointer over a widget (no button held).
+void moveOver(QWidget *widget);
+// Presses and releases a button on a widget, one event at a time.
+void pressOn(QWidget *widget, Qt::MouseButton button);
+void releaseOn(QWidget *widget, Qt::MouseButton button);
 // Clicks a label (or any widget) with the left button.
 void clickOn(QWidget *widget, Qt::MouseButton button = Qt::LeftButton);
 // Whether the portrait window shows a picture of that colour.
