@@ -17,7 +17,10 @@ void ensureWebContext()
         return;
     // Lives as long as the program, like the context the engine would make.
     auto *context = new QOpenGLContext;
-    context->create();
+    if (!context->create()) {
+        delete context; // no OpenGL here: the page views make do without
+        return;
+    }
     qt_gl_set_global_share_context(context);
 #endif
 }
