@@ -18,7 +18,7 @@ void ensureWebContext()
     // Lives as long as the program, like the context the engine would make.
     auto *context = new QOpenGLContext;
     if (!context->create()) {
-        delete context; // no OpenGL here: the page views make do without
+        delete context; // no OpenGL here: nothing to share
         return;
     }
     qt_gl_set_global_share_context(context);
