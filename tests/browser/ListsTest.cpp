@@ -1,5 +1,6 @@
 #include "ListsTest.h"
 
+#include "ComboSelect.h"
 #include "LinkLabel.h"
 #include "PortraitWindow.h"
 #include "TestWorld.h"
@@ -46,6 +47,12 @@ void ListsTest::startUpListsTeamsInKeyOrderAndAllCharacters()
     QVERIFY(teams->isVisible());
     QVERIFY(!world.control(QStringLiteral("Qiudui2"))->isVisible());
     QVERIFY(world.messages().count() == 0);
+
+    // Setting a box to a text it doesn't list changes nothing.
+    QVERIFY(!selectEntry(teams, QStringLiteral("不存在的队")));
+    QVERIFY(!selectIndex(names, names->count()));
+    QCOMPARE(teams->currentText(), All);
+    QCOMPARE(names->currentIndex(), -1);
 }
 
 void ListsTest::missingDatabaseCountsMinusOne()
