@@ -12,9 +12,6 @@
 
 int main(int argc, char *argv[])
 {
-    // No prepareWebViews(): the main window makes the web engine's shared
-    // OpenGL context before its first page (see WebContext.h), so a start
-    // that shows no page doesn't pay for it.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zrc"));
     QApplication::setApplicationVersion(QStringLiteral(ZRC_VERSION_STRING));

@@ -12,7 +12,6 @@
 #include "PortraitWindow.h"
 #include "Random.h"
 #include "Units.h"
-#include "WebContext.h"
 #include "WindowList.h"
 
 #include <QComboBox>
@@ -148,7 +147,6 @@ void Main::L_GG_Click()
 {
     // Made on first use: its web views stay out of the start-up.
     if (!m_announcement) {
-        ensureWebContext();
         m_announcement = std::make_unique<AnnouncementWindow>(this);
     }
     m_announcement->show();

@@ -19,6 +19,7 @@ WebViewFactory *factory()
     static WebViewFactory *loaded = nullptr;
     if (!tried) {
         tried = true;
+        ensureSharedWebContext();
         QPluginLoader loader(webViewPluginPath());
         if (QObject *instance = loader.instance())
             loaded = qobject_cast<WebViewFactory *>(instance);
@@ -30,8 +31,6 @@ WebViewFactory *factory()
 }
 
 } // namespace
-
-void prepareWebViews() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
 
 QString webViewPluginPath()
 {

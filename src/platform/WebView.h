@@ -31,9 +31,9 @@ public:
     virtual void requestPlainText(std::function<void(const QString &)> handler) = 0;
 };
 
-// Call before the application object is made: the web engine, loaded as a
-// plugin, needs shared OpenGL contexts.
-void prepareWebViews();
+// Makes the OpenGL context the web engine shares, once; createWebView() calls
+// it before the plugin loads, so a start that shows no page doesn't pay for it.
+void ensureSharedWebContext();
 
 // Makes a view inside parent. ZRC_NO_WEBENGINE=1 forces the fallback view.
 std::unique_ptr<WebView> createWebView(QWidget *parent);

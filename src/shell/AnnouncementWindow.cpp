@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace {
 
@@ -108,6 +109,11 @@ void AnnouncementWindow::defaultPages()
 
 void AnnouncementWindow::Form_Load()
 {
+    if (!m_titleView) {
+        // First opening: centred on the screen the main window is on.
+        if (QScreen *where = m_mainWindow ? m_mainWindow->screen() : screen())
+            move(where->availableGeometry().center() - rect().center());
+    }
     if (m_mainWindow)
         m_mainWindow->showMinimized();
     if (!m_titleView) {

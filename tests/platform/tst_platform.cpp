@@ -188,7 +188,6 @@ int main(int argc, char **argv)
     // The engine refuses to run as root without this; the test runner sets it too.
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    prepareWebViews();
     QApplication app(argc, argv);
     PlatformTest test;
     QTEST_SET_MAIN_SOURCE_PATH
