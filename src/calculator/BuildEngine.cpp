@@ -121,6 +121,14 @@ void BuildEngine::setAbility(int i, double value)
     writeNumber(value, m_text[i], m_value[i]);
 }
 
+void BuildEngine::addDeltas(const Deltas &deltas)
+{
+    // A blank cell leaves the text alone, so a padded "09" survives it.
+    for (int i = 0; i < AbilityCount; ++i)
+        if (deltas[i])
+            addAbility(i, deltas[i]);
+}
+
 void BuildEngine::addAbility(int i, double amount)
 {
     setAbility(i, m_value[i] + amount);
@@ -317,9 +325,7 @@ void BuildEngine::ZYe_Click()
             continue;
         if (row.chosen != position)
             continue;
-        for (int i = 0; i < AbilityCount; ++i)
-            if (row.bonus[i])
-                addAbility(i, row.bonus[i]);
+        addDeltas(row.bonus);
     }
     PadAbilityValues();
     setTipText(TipLevel);
@@ -358,9 +364,7 @@ void BuildEngine::Dji_Click()
     const QString &position = textOf(ListId::ZYe);
     for (const LevelBonusRow &row : LevelBonus) {
         if (row.position == position && row.level == level) {
-            for (int i = 0; i < AbilityCount; ++i)
-                if (row.bonus[i])
-                    addAbility(i, row.bonus[i]);
+            addDeltas(row.bonus);
             break;
         }
     }
@@ -377,9 +381,7 @@ void BuildEngine::Sgao_Click()
         for (const HeightRow &row : HeightBonus) {
             if (row.height != height)
                 continue;
-            for (int i = 0; i < AbilityCount; ++i)
-                if (row.bonus[i])
-                    addAbility(i, row.bonus[i]);
+            addDeltas(row.bonus);
         }
     } else if (height == Short) {
         for (int i = 0; i < AbilityCount; ++i)
@@ -404,9 +406,7 @@ void BuildEngine::Xlian_Click()
     for (const TrainingRow &row : TrainingBonus) {
         if (row.training != training)
             continue;
-        for (int i = 0; i < AbilityCount; ++i)
-            if (row.bonus[i])
-                addAbility(i, row.bonus[i]);
+        addDeltas(row.bonus);
     }
     L(ListId::Xlian).enabled = false;
     OptionList &vip = L(ListId::Vip);
@@ -426,9 +426,7 @@ void BuildEngine::Vip_Click()
     for (const VipRow &row : VipBonus) {
         if (row.vip != vip)
             continue;
-        for (int i = 0; i < AbilityCount; ++i)
-            if (row.bonus[i])
-                addAbility(i, row.bonus[i]);
+        addDeltas(row.bonus);
     }
     L(ListId::Vip).enabled = false;
     RefreshTotal();

@@ -181,6 +181,7 @@ private:
     void setTipText(const QString &text);
     void setAbility(int i, double value);
     void addAbility(int i, double amount);
+    void addDeltas(const std::array<int, AbilityCount> &deltas);
     void raise(int i, double amount);
     bool raiseItem(const QString &item); // +n, 角 or 龙头 item; false for anything else
     void startBlink();

@@ -42,7 +42,7 @@ QJsonObject savedBuild(const QString &name)
 
 void CliBuildTest::savedBuildAsJson()
 {
-    const QJsonObject build = savedBuild(QStringLiteral("sample_special_guard.json"));
+    const QJsonObject build = savedBuild(QStringLiteral("sample_own_heights_guard.json"));
     QStringList args{QStringLiteral("--json"), build[u"character"].toString()};
     for (const QJsonValue &p : build[u"picks"].toArray())
         args.append(p.toString());

@@ -33,10 +33,10 @@ QString handWritten(const QString &path)
 }
 
 // "篮板=-2,中投=1.5" → the 特殊… keys in ability order.
-QString specialKeys(const QString &spec, const QString &where)
+QString specialKeys(const QString &list, const QString &where)
 {
     QString values[AbilityCount];
-    for (const QString &item : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString &item : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QString name = item.section(QLatin1Char('='), 0, 0).trimmed();
         const QString value = item.section(QLatin1Char('='), 1).trimmed();
         const int i = abilityIndex(name);
