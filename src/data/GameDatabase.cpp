@@ -11,6 +11,8 @@ namespace {
 QStringList numberedList(const GameDatabase &db, const QString &section,
                          const QString &prefix, int count)
 {
+    db.select();
+    mIni::ReadGroup group;
     QStringList names;
     for (int i = 1; i <= count; ++i) {
         const QString name = db.value(section, prefix + QString::number(i));
@@ -32,10 +34,16 @@ bool GameDatabase::exists() const
     return QFileInfo(m_path).isFile();
 }
 
-QString GameDatabase::value(const QString &section, const QString &key) const
+void GameDatabase::select() const
 {
     // The game data is never written, not even the clean-up of empty keys.
-    mIni::setIniFile(m_path, mIni::Access::ReadOnly);
+    if (mIni::IniFile() != m_path || mIni::IniAccess() != mIni::Access::ReadOnly)
+        mIni::setIniFile(m_path, mIni::Access::ReadOnly);
+}
+
+QString GameDatabase::value(const QString &section, const QString &key) const
+{
+    select();
     return mIni::IniRead(section, key);
 }
 
@@ -56,6 +64,8 @@ QStringList GameDatabase::teamMembers(const QString &team) const
 
 CharacterRecord GameDatabase::record(const QString &name) const
 {
+    select();
+    mIni::ReadGroup group;
     CharacterRecord r;
     r.name = name;
     r.team = value(name, QStringLiteral("球队"));

@@ -26,6 +26,9 @@ public:
     // Any entry, as IniRead returns it.
     QString value(const QString &section, const QString &key) const;
 
+    // Makes this database the current profile file, read-only.
+    void select() const;
+
 private:
     QString m_path;
 };

@@ -59,6 +59,8 @@ void ProfileFile::refresh()
 {
     if (m_batch > 0 && m_loaded)
         return; // the pending edits are the file
+    if (m_readGroup > 0 && m_loaded && s_caching)
+        return; // checked when the group began
     const FileStamp stamp = FileStamp::of(m_path);
     if (s_caching && m_loaded && m_trusted && stamp == m_stamp)
         return;
@@ -79,6 +81,18 @@ void ProfileFile::refresh()
     m_stamp = stamp;
     m_loaded = true;
     m_trusted = !stamp.exists || stamp.modifiedNs < readAt - RacyWindowNs;
+}
+
+void ProfileFile::beginReadGroup()
+{
+    if (m_readGroup++ == 0)
+        refresh();
+}
+
+void ProfileFile::endReadGroup()
+{
+    if (m_readGroup > 0)
+        --m_readGroup;
 }
 
 void ProfileFile::adopt(const QByteArray &bytes)

@@ -36,6 +36,11 @@ public:
     void beginBatch();
     bool endBatch();
 
+    // Reads between these two check the file on disk once, at the start:
+    // a group of reads in one handler sees one state of the file.
+    void beginReadGroup();
+    void endReadGroup();
+
     // Off: every read reads and parses the file again (for measurements).
     static void setCaching(bool on);
     // How often this file was parsed (for tests of the cache).
@@ -59,6 +64,7 @@ private:
     bool m_trusted = false;    // the stamp alone tells whether the file changed
     bool m_unreadable = false; // present but could not be read: never overwrite it
     int m_batch = 0;
+    int m_readGroup = 0;
     bool m_dirty = false;
     int m_parses = 0;
 };

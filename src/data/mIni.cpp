@@ -91,4 +91,17 @@ bool WriteBatch::commit()
     return ok;
 }
 
+ReadGroup::ReadGroup()
+    : m_file(current().file)
+{
+    if (m_file)
+        m_file->beginReadGroup();
+}
+
+ReadGroup::~ReadGroup()
+{
+    if (m_file)
+        m_file->endReadGroup();
+}
+
 } // namespace mIni

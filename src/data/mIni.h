@@ -44,4 +44,17 @@ private:
     std::shared_ptr<ProfileFile> m_file;
 };
 
+// Checks the current file on disk once while it lives, instead of at every
+// read: for handlers that read many keys at a time.
+class ReadGroup {
+public:
+    ReadGroup();
+    ~ReadGroup();
+    ReadGroup(const ReadGroup &) = delete;
+    ReadGroup &operator=(const ReadGroup &) = delete;
+
+private:
+    std::shared_ptr<ProfileFile> m_file;
+};
+
 } // namespace mIni

@@ -54,6 +54,24 @@ private Q_SLOTS:
         QCOMPARE(read("k"), QStringLiteral("333"));
     }
 
+    void readGroupSeesOneStateAndTheNextGroupTheChange()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("group.ini"));
+        writeBytes(path, "[s]\r\nk=1\r\n");
+        ageFile(path, 7200);
+        mIni::setIniFile(path, mIni::Access::ReadOnly);
+        {
+            mIni::ReadGroup group;
+            QCOMPARE(read("k"), QStringLiteral("1"));
+            writeBytes(path, "[s]\r\nk=22\r\n");
+            ageFile(path, 3600);
+            // One handler's reads see the file as it was when they began.
+            QCOMPARE(read("k"), QStringLiteral("1"));
+        }
+        QVERIFY2(read("k") == QStringLiteral("22"),
+                 "after a group of reads, a database edited outside still showed the old value");
+    }
+
     void changeWithinTheSameClockTickIsSeen()
     {
         // Same size, written right after the read: the time stamp may not
