@@ -212,7 +212,6 @@ private:
     std::array<OptionList, ListCount> m_lists;
     std::array<ResultLabel, ResultCount> m_results;
     std::array<std::optional<QString>, 3> m_horn;
-    QString m_level; // the level the outfit lists were filled for
 
     int m_refused = 0;
     quint64 m_tipSerial = 0;
