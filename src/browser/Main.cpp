@@ -233,7 +233,9 @@ void Main::mirrorPortrait()
 }
 
 int Main::widthTwipsNow() const { return int(pixelsToTwips(width())); }
-int Main::heightTwipsNow() const { return int(pixelsToTwips(height())); }
+// The outer height, as the portrait's own height is set: the two windows
+// then end level with each other.
+int Main::heightTwipsNow() const { return int(pixelsToTwips(frameGeometry().height())); }
 
 // ---- window events -------------------------------------------------------------
 

@@ -4,6 +4,8 @@
 #include "TestWorld.h"
 #include "Units.h"
 
+#include "Abilities.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
@@ -61,6 +63,36 @@ void RecordTest::guardShowsItsRecordAndMarkers()
     for (const AbilityInfo &a : Abilities)
         sum += world.control<QLabel>(a.valueLabel.toString())->text().toInt();
     QCOMPARE(world.control<QLabel>(QStringLiteral("Zonghe"))->text(), QString::number(sum));
+}
+
+void RecordTest::portraitMirrorsTheAbilities()
+{
+    TestWorld world;
+    world.writeStandardDatabase();
+    Main &main = world.open();
+    choose(world, QStringLiteral("林风"));
+    QVERIFY(pickFromList(world.control<QComboBox>(QStringLiteral("ZYe")), QStringLiteral("G")));
+    QVERIFY(pickFromList(world.control<QComboBox>(QStringLiteral("Dji")), QStringLiteral("1级")));
+
+    // As tall as the main window beside it, title bar and borders included.
+    PortraitWindow *portrait = main.portrait();
+    QVERIFY2(qAbs(portrait->heightTwips() - pixelsToTwips(main.frameGeometry().height())) <= TwipsPerPixel,
+             "the portrait window is not as tall as the main window once the abilities show");
+    QCOMPARE(portrait->topTwips(), int(pixelsToTwips(main.frameGeometry().top())));
+    for (int i = 0; i < AbilityCount; ++i) {
+        auto *value = world.control<QLabel>(Abilities[i].valueLabel.toString());
+        auto *marker = world.control<QLabel>(Abilities[i].marker.toString());
+        const QString name = Abilities[i].name.toString();
+        QCOMPARE(portrait->valueLabel(i)->text(), value->text());
+        QVERIFY2(textColour(portrait->valueLabel(i)) == textColour(value),
+                 qPrintable(name + QStringLiteral(" has another colour in the portrait")));
+        QVERIFY2(textColour(portrait->captionLabel(i)) == textColour(marker),
+                 qPrintable(name + QStringLiteral("'s caption in the portrait doesn't take its marker's colour")));
+        const double v = value->text().toDouble();
+        const double x2 = v < 100 ? portrait->barX1(i) + 18.5 * v : 2450;
+        QCOMPARE(portrait->barX2(i), x2);
+        QCOMPARE(portrait->valueLabel(i)->x(), twipsToPixels(x2 + 10));
+    }
 }
 
 void RecordTest::markersFollowTheClassRow_data()

@@ -8,6 +8,7 @@ class RecordTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void guardShowsItsRecordAndMarkers();
+    void portraitMirrorsTheAbilities();
     void markersFollowTheClassRow_data();
     void markersFollowTheClassRow();
     void emptyRecommendationAsksForAPosition();
