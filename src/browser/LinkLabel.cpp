@@ -4,13 +4,18 @@
 
 #include <QMouseEvent>
 
+void setLinkColour(QLabel *label, const QColor &colour)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::Active, QPalette::WindowText, colour);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
 void applyLook(QLabel *label, const LinkLook &look)
 {
-    if (look.bgr) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, fromBgr(*look.bgr));
-        label->setPalette(p);
-    }
+    if (look.bgr)
+        setLinkColour(label, fromBgr(*look.bgr));
     if (look.bold || look.italic || look.pointSize) {
         QFont f = label->font();
         if (look.bold)

@@ -13,6 +13,9 @@ struct LinkLook {
 };
 
 void applyLook(QLabel *label, const LinkLook &look);
+// The text colour of the link while it can be clicked; a disabled link keeps
+// the greyed text of the style, so it doesn't look clickable.
+void setLinkColour(QLabel *label, const QColor &colour);
 
 // A label that acts as a link: it reports the pointer entering it, button
 // presses and releases, and a click (press and release of the left button

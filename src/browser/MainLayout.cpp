@@ -51,9 +51,7 @@ LinkLabel *link(QWidget *parent, const QString &name, const QString &text, int l
     place(label, left, top, width, height);
     label->setAlignment(Qt::AlignCenter);
     // Its own text colour, so a frame's caption colour doesn't pass into it.
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, fromBgr(0x000000));
-    label->setPalette(p);
+    setLinkColour(label, fromBgr(0x000000));
     return label;
 }
 

@@ -213,5 +213,7 @@ void ListsTest::characterLinksReactToThePointer()
 
     moveOver(world.control(QStringLiteral("Frame1")));
     QVERIFY2(colour(look) == fromBgr(0x004000) && !look->font().bold(), "the frame doesn't calm “随便看看” down");
-    QCOMPARE(colour(world.control<QLabel>(QStringLiteral("Label_XSTX"))), fromBgr(0xFF0000));
+    // Disabled while the portrait shows: its blue is the one it shows once enabled.
+    QCOMPARE(world.control<QLabel>(QStringLiteral("Label_XSTX"))->palette().color(QPalette::Active, QPalette::WindowText),
+             fromBgr(0xFF0000));
 }

@@ -6,6 +6,7 @@
 #include "Units.h"
 #include "mIni.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QGroupBox>
@@ -161,6 +162,10 @@ void MotionTest::portraitLinkReopensPortrait()
     Main &main = world.open();
     QWidget *show = world.control(QStringLiteral("Label_XSTX"));
     QVERIFY2(!show->isEnabled(), "“显示头像” is clickable while the portrait is shown");
+    // Greyed as a disabled control, not in a link's colour.
+    QVERIFY2(show->palette().color(QPalette::Disabled, QPalette::WindowText)
+                 == QApplication::palette(show).color(QPalette::Disabled, QPalette::WindowText),
+             "“显示头像” looks clickable while it is disabled");
     main.portrait()->GuanBi_Click();
     QVERIFY(!main.portrait()->isVisible());
     QVERIFY2(show->isEnabled(), "closing the portrait leaves “显示头像” disabled");
