@@ -241,9 +241,12 @@ int Main::heightTwipsNow() const { return int(pixelsToTwips(frameGeometry().heig
 
 void Main::showEvent(QShowEvent *event)
 {
+    // Listed before its load shows the portrait, so the portrait counts as
+    // opened later and closes first; a restore from the taskbar is no opening.
+    if (!event->spontaneous())
+        WindowList::opened(this);
     if (!m_loaded)
         Form_Load();
-    WindowList::opened(this);
     QWidget::showEvent(event);
 }
 

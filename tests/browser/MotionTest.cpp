@@ -28,6 +28,17 @@ int runTimer(QTimer *timer, Tick tick, const std::function<void()> &afterEach = 
     return ticks;
 }
 
+// Records the windows that receive a close, in order.
+struct CloseOrder : QObject {
+    QStringList closed;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            closed.append(watched->objectName());
+        return false;
+    }
+};
+
 } // namespace
 
 void MotionTest::fadeInTakes49Ticks()
@@ -55,9 +66,14 @@ void MotionTest::closingFadesOutIn49TicksThenExits()
     QVERIFY(main.isVisible());
     QVERIFY(main.Timer3->isActive());
     QCOMPARE(main.fade().level(), 255);
+    CloseOrder order;
+    main.installEventFilter(&order);
+    main.portrait()->installEventFilter(&order);
     QCOMPARE(runTimer(main.Timer3, [&] { main.Timer3_Timer(); }), 49);
     QVERIFY2(!main.isVisible(), "the window stayed open after fading out");
     QVERIFY2(!main.portrait()->isVisible(), "the portrait window stayed open after the exit");
+    // The portrait, opened by the main window's load, is the newer one.
+    QCOMPARE(order.closed, (QStringList{QStringLiteral("XsTx"), QStringLiteral("Main")}));
 
     mIni::setIniFile(world.configPath(), mIni::Access::ReadOnly);
     QCOMPARE(mIni::IniRead(QStringLiteral("zrv"), QStringLiteral("sver")), QStringLiteral("2.5"));
