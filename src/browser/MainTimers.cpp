@@ -106,9 +106,18 @@ void Main::Timer6_Timer()
     Timer7->start();
 }
 
+// Versions in the caption carry one decimal and no leading zero: 3.2, .5, .0.
+static QString versionText(double version)
+{
+    QString text = QString::number(version, 'f', 1);
+    if (text.startsWith(QLatin1String("0.")) || text.startsWith(QLatin1String("-0.")))
+        text.remove(text.indexOf(u'0'), 1);
+    return text;
+}
+
 void Main::Timer7_Timer()
 {
-    setCaption(QStringLiteral("数据版本 ") + QString::number(m_sver, 'f', 1) + u' ', 0x008080);
+    setCaption(QStringLiteral("数据版本 ") + versionText(m_sver) + u' ', 0x008080);
     Timer7->stop();
     Timer6->start();
 }

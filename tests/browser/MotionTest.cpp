@@ -169,6 +169,14 @@ void MotionTest::captionAlternatesVersions()
     QVERIFY(main.Timer6->isActive() && !main.Timer7->isActive());
     // The links keep their own colour under the caption's.
     QCOMPARE(world.control(QStringLiteral("Fankui"))->palette().color(QPalette::WindowText), fromBgr(0));
+
+    // Below 1 the version is written without its leading zero.
+    for (const auto &[version, caption] : {std::pair{0.0, "数据版本 .0 "}, std::pair{0.5, "数据版本 .5 "}}) {
+        main.setSver(version);
+        main.Timer6_Timer();
+        main.Timer7_Timer();
+        QCOMPARE(frame->title(), QString::fromUtf8(caption));
+    }
 }
 
 void MotionTest::portraitLinkReopensPortrait()
