@@ -4,7 +4,7 @@
 
 bool selectIndex(QComboBox *combo, int index)
 {
-    if (index < 0 || index >= combo->count())
+    if (!combo || index < 0 || index >= combo->count())
         return false;
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
