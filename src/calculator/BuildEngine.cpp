@@ -9,6 +9,17 @@ const QString BuildEngine::RefusalText = QStringLiteral("无法再叠加相同�
 
 namespace {
 
+// The bonus of the table row whose key column holds the text; none for a
+// text that matches no row.
+template <typename Row>
+const Deltas *rowFor(std::span<const Row> table, QStringView Row::*key, QStringView text)
+{
+    for (const Row &row : table)
+        if (row.*key == text)
+            return &row.bonus;
+    return nullptr;
+}
+
 const std::array<QString, ListCount> ListNames = {
     QStringLiteral("ZYe"), QStringLiteral("Dji"), QStringLiteral("Sgao"), QStringLiteral("Xlian"),
     QStringLiteral("Vip"), QStringLiteral("Youxie1"), QStringLiteral("Youxie2"), QStringLiteral("Wuxie"),
@@ -378,11 +389,8 @@ void BuildEngine::Sgao_Click()
     if (height.isEmpty())
         return;
     if (m_record.special != SpecialFlag) {
-        for (const HeightRow &row : HeightBonus) {
-            if (row.height != height)
-                continue;
-            addDeltas(row.bonus);
-        }
+        if (const Deltas *bonus = rowFor(HeightBonus, &HeightRow::height, height))
+            addDeltas(*bonus);
     } else if (height == Short) {
         for (int i = 0; i < AbilityCount; ++i)
             setAbility(i, m_value[i] - m_record.specialAdjust[i]);
@@ -403,11 +411,8 @@ void BuildEngine::Xlian_Click()
     const QString &training = textOf(ListId::Xlian);
     if (training.isEmpty())
         return;
-    for (const TrainingRow &row : TrainingBonus) {
-        if (row.training != training)
-            continue;
-        addDeltas(row.bonus);
-    }
+    if (const Deltas *bonus = rowFor(TrainingBonus, &TrainingRow::training, training))
+        addDeltas(*bonus);
     L(ListId::Xlian).enabled = false;
     OptionList &vip = L(ListId::Vip);
     vip.enabled = true;
@@ -423,11 +428,8 @@ void BuildEngine::Vip_Click()
     const QString &vip = textOf(ListId::Vip);
     if (vip.isEmpty())
         return;
-    for (const VipRow &row : VipBonus) {
-        if (row.vip != vip)
-            continue;
-        addDeltas(row.bonus);
-    }
+    if (const Deltas *bonus = rowFor(VipBonus, &VipRow::vip, vip))
+        addDeltas(*bonus);
     L(ListId::Vip).enabled = false;
     RefreshTotal();
     setTipText(TipOutfit);
