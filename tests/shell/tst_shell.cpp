@@ -3,30 +3,14 @@
 #include "PortraitWindowTest.h"
 #include "ShareTest.h"
 
-#include <QApplication>
-#include <QTest>
+#include "RunTestClasses.h"
 
-int main(int argc, char **argv)
+#include <QApplication>
+
+int main(int argc, char *argv[])
 {
     // The plain page views: fast, and the same on every machine.
     qputenv("ZRC_NO_WEBENGINE", "1");
     QApplication app(argc, argv);
-    int failed = 0;
-    {
-        FadeTest t;
-        failed += QTest::qExec(&t, argc, argv);
-    }
-    {
-        ShareTest t;
-        failed += QTest::qExec(&t, argc, argv);
-    }
-    {
-        PortraitWindowTest t;
-        failed += QTest::qExec(&t, argc, argv);
-    }
-    {
-        AnnouncementWindowTest t;
-        failed += QTest::qExec(&t, argc, argv);
-    }
-    return failed;
+    return runTestClasses<FadeTest, ShareTest, PortraitWindowTest, AnnouncementWindowTest>(argc, argv);
 }
