@@ -1,21 +1,11 @@
 #pragma once
 
-#include "LinkLabel.h"
+#include "ClickLabel.h"
 
 #include <QStringView>
 #include <array>
 
-// Looks of the main window's link labels, one row per label: pointer over
-// it, button pressed, button released, and pointer over the frame around it
-// (which also is the look it starts with). Colours are 0xBBGGRR, sizes points.
-struct LinkLookRow {
-    QStringView label;
-    LinkLook over;
-    LinkLook pressed;
-    LinkLook released;
-    LinkLook frame;
-    bool pressedLookLeftOnly;
-};
+// Looks of the main window's link labels, one row per label (see LinkLookRow).
 
 namespace LinkLooks {
 

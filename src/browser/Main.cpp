@@ -2,7 +2,7 @@
 
 #include "AnnouncementWindow.h"
 #include "AppPaths.h"
-#include "LinkLabel.h"
+#include "ClickLabel.h"
 #include "LinkLooks.h"
 #include "PortraitBars.h"
 #include "PortraitWindow.h"
@@ -36,10 +36,14 @@ void Main::wireHandlers()
 {
     connect(Qiudui, &QComboBox::activated, this, &Main::Qiudui_Click);
     connect(Xingming, &QComboBox::activated, this, &Main::Xingming_Click);
-    connect(Qiudui2, &LinkLabel::clicked, this, &Main::Qiudui2_Click);
-    connect(Label_SBKK, &LinkLabel::clicked, this, &Main::Label_SBKK_Click);
-    connect(Label_XSTX, &LinkLabel::clicked, this, &Main::Label_XSTX_Click);
-    connect(L_GG, &LinkLabel::clicked, this, &Main::L_GG_Click);
+    connect(Qiudui2, &ClickLabel::clicked, this, &Main::Qiudui2_Click);
+    connect(Label_SBKK, &ClickLabel::clicked, this, &Main::Label_SBKK_Click);
+    connect(Label_XSTX, &ClickLabel::clicked, this, &Main::Label_XSTX_Click);
+    connect(L_GG, &ClickLabel::clicked, this, &Main::L_GG_Click);
+    connect(Label_NLDB, &ClickLabel::clicked, this, &Main::comparisonRequested);
+    connect(L_SJzs, &ClickLabel::clicked, this, &Main::levelUpRequested);
+    connect(L_JNzs, &ClickLabel::clicked, this, &Main::skillsRequested);
+    connect(L_XQzs, &ClickLabel::clicked, this, &Main::zonePingRequested);
     connect(Settings, &SettingsPages::changed, this, &Main::render);
 }
 
@@ -47,29 +51,20 @@ void Main::wireHandlers()
 
 void Main::wireLooks()
 {
-    const auto wire = [this](LinkLabel *label, const LinkLookRow &row) {
-        applyLook(label, row.frame);
-        connect(label, &LinkLabel::hovered, this, [label, row] { applyLook(label, row.over); });
-        connect(label, &LinkLabel::pressed, this, [this, label, row](Qt::MouseButton button) {
-            if (!row.pressedLookLeftOnly || button == Qt::LeftButton)
-                applyLook(label, row.pressed);
-            // Pressing the look-around shrinks the portrait back to the picture.
-            if (label == Label_SBKK)
-                m_portrait->setHeightTwips(3000);
-        });
-        connect(label, &LinkLabel::released, this, [label, row] { applyLook(label, row.released); });
-    };
+    const auto wire = [](ClickLabel *label, const LinkLookRow &row) { wireLook(label, row); };
+    // Pressing the look-around shrinks the portrait back to the picture.
+    connect(Label_SBKK, &ClickLabel::pressed, this, [this] { m_portrait->setHeightTwips(3000); });
     for (const LinkLookRow &row : LinkLooks::CharacterFrame)
-        wire(findChild<LinkLabel *>(row.label.toString()), row);
-    for (LinkLabel *label : {L_SJzs, L_JNzs, L_XQzs, L_GG, Label_NLDB, Label_FZNL, L_update, Fankui, fenxiang})
+        wire(findChild<ClickLabel *>(row.label.toString()), row);
+    for (ClickLabel *label : {L_SJzs, L_JNzs, L_XQzs, L_GG, Label_NLDB, Label_FZNL, L_update, Fankui, fenxiang})
         wire(label, LinkLooks::Plain);
 
     // The ability panel: a caption or its value under the pointer turns
     // both bold until the pointer crosses the panel's background.
     for (int i = 0; i <= AbilityCount; ++i) {
-        LinkLabel *captionLabel = i < AbilityCount ? captionLabels[i] : label_ZH;
+        ClickLabel *captionLabel = i < AbilityCount ? captionLabels[i] : label_ZH;
         QLabel *value = i < AbilityCount ? valueLabels[i] : Zonghe;
-        connect(captionLabel, &LinkLabel::hovered, this, [this, i] { hoverAbility(i); });
+        connect(captionLabel, &ClickLabel::hovered, this, [this, i] { hoverAbility(i); });
         value->setProperty("abilityRow", i);
         value->installEventFilter(this);
     }
@@ -112,12 +107,12 @@ bool Main::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     if (watched == Frame1) {
         for (const LinkLookRow &row : LinkLooks::CharacterFrame)
-            applyLook(findChild<LinkLabel *>(row.label.toString()), row.frame);
+            applyLook(findChild<ClickLabel *>(row.label.toString()), row.frame);
     } else if (watched == Frame3) {
-        for (LinkLabel *label : {L_SJzs, L_JNzs, L_XQzs, L_GG})
+        for (ClickLabel *label : {L_SJzs, L_JNzs, L_XQzs, L_GG})
             applyLook(label, LinkLooks::Plain.frame);
     } else if (watched == Frame5) {
-        for (LinkLabel *label : {L_update, Fankui, fenxiang})
+        for (ClickLabel *label : {L_update, Fankui, fenxiang})
             applyLook(label, LinkLooks::Plain.frame);
     } else if (watched == Frame4) {
         resetAbilityHover();

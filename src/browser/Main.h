@@ -13,7 +13,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class LinkLabel;
+class ClickLabel;
 class PortraitWindow;
 class AnnouncementWindow;
 class SettingsPages;
@@ -71,6 +71,13 @@ public:
     // reached the engine.
     void render();
 
+Q_SIGNALS:
+    // The tool links; app/ opens their windows.
+    void comparisonRequested(); // Label_NLDB
+    void levelUpRequested();    // L_SJzs
+    void skillsRequested();     // L_JNzs
+    void zonePingRequested();   // L_XQzs
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -120,17 +127,17 @@ public:
     // ---- controls, by their given names ----------------------------------
     QGroupBox *Frame1 = nullptr; // "角色基本信息"
     QComboBox *Qiudui = nullptr;
-    LinkLabel *Qiudui2 = nullptr;
+    ClickLabel *Qiudui2 = nullptr;
     QComboBox *Xingming = nullptr;
-    LinkLabel *Label_SBKK = nullptr;
-    LinkLabel *Label_XSTX = nullptr;
+    ClickLabel *Label_SBKK = nullptr;
+    ClickLabel *Label_XSTX = nullptr;
     QLabel *Xingbie = nullptr;
     QLabel *Zhiye = nullptr;
     QLabel *Shengao = nullptr;
 
     QGroupBox *Frame4 = nullptr; // "角色能力值信息"
     // Captions, values and deviation markers of the twelve abilities.
-    LinkLabel *Label_PD = nullptr, *Label_TT = nullptr, *Label_DK = nullptr, *Label_CQ = nullptr,
+    ClickLabel *Label_PD = nullptr, *Label_TT = nullptr, *Label_DK = nullptr, *Label_CQ = nullptr,
               *Label_YQ = nullptr, *Label_LB = nullptr, *Label_GM = nullptr, *Label_QD = nullptr,
               *Label_ZT = nullptr, *Label_SF = nullptr, *Label_GL = nullptr, *Label_JT = nullptr;
     QLabel *Paodong = nullptr, *Tantiao = nullptr, *Duikang = nullptr, *Chuanqiu = nullptr,
@@ -139,27 +146,27 @@ public:
     QLabel *PD = nullptr, *TT = nullptr, *DK = nullptr, *CQ = nullptr, *YQ = nullptr, *LB = nullptr,
            *GM = nullptr, *QD = nullptr, *ZT = nullptr, *SF = nullptr, *GL = nullptr, *JT = nullptr;
     // The same, in the shared ability order.
-    std::array<LinkLabel *, AbilityCount> captionLabels{};
+    std::array<ClickLabel *, AbilityCount> captionLabels{};
     std::array<QLabel *, AbilityCount> valueLabels{};
     std::array<QLabel *, AbilityCount> markerLabels{};
-    LinkLabel *label_ZH = nullptr;
+    ClickLabel *label_ZH = nullptr;
     QLabel *Zonghe = nullptr;
     QLabel *ZH = nullptr;
-    LinkLabel *Label_NLDB = nullptr;
-    LinkLabel *Label_FZNL = nullptr;
+    ClickLabel *Label_NLDB = nullptr;
+    ClickLabel *Label_FZNL = nullptr;
 
     SettingsPages *Settings = nullptr; // Frame2 … Frame2_4
 
     QGroupBox *Frame3 = nullptr; // "其它实用功能"
-    LinkLabel *L_SJzs = nullptr;
-    LinkLabel *L_JNzs = nullptr;
-    LinkLabel *L_XQzs = nullptr;
-    LinkLabel *L_GG = nullptr;
+    ClickLabel *L_SJzs = nullptr;
+    ClickLabel *L_JNzs = nullptr;
+    ClickLabel *L_XQzs = nullptr;
+    ClickLabel *L_GG = nullptr;
 
     QGroupBox *Frame5 = nullptr; // "软件信息", alternating with the versions
-    LinkLabel *L_update = nullptr;
-    LinkLabel *Fankui = nullptr;
-    LinkLabel *fenxiang = nullptr;
+    ClickLabel *L_update = nullptr;
+    ClickLabel *Fankui = nullptr;
+    ClickLabel *fenxiang = nullptr;
 
     QWidget *Frame6 = nullptr; // the strip that carries the tip line
     QLabel *Tip = nullptr;

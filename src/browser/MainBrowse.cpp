@@ -6,7 +6,7 @@
 #include "AppPaths.h"
 #include "BrowserTexts.h"
 #include "ComboSelect.h"
-#include "LinkLabel.h"
+#include "ClickLabel.h"
 #include "MessageBox.h"
 #include "PortraitPicture.h"
 #include "PortraitWindow.h"

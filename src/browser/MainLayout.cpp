@@ -4,7 +4,7 @@
 #include "Main.h"
 
 #include "BrowserTexts.h"
-#include "LinkLabel.h"
+#include "ClickLabel.h"
 #include "SettingsPages.h"
 #include "Units.h"
 
@@ -44,10 +44,10 @@ QLabel *field(QWidget *parent, const QString &name, int left, int top, int width
     return label;
 }
 
-LinkLabel *link(QWidget *parent, const QString &name, const QString &text, int left, int top,
+ClickLabel *link(QWidget *parent, const QString &name, const QString &text, int left, int top,
                 int width, int height = 330)
 {
-    auto *label = named(new LinkLabel(text, parent), name);
+    auto *label = named(new ClickLabel(text, parent), name);
     place(label, left, top, width, height);
     label->setAlignment(Qt::AlignCenter);
     // Its own text colour, so a frame's caption colour doesn't pass into it.
@@ -135,7 +135,7 @@ void Main::buildAbilityFrame()
     // Four rows of three abilities, in the shared order, then the total.
     constexpr int CellWidth = FrameWidth / 3;
     constexpr int RowTop = 285, RowHeight = 330;
-    const auto cell = [&](int row, int column, LinkLabel *captionLabel, QLabel *value, QLabel *marker) {
+    const auto cell = [&](int row, int column, ClickLabel *captionLabel, QLabel *value, QLabel *marker) {
         const int x = column * CellWidth + 180;
         const int y = RowTop + row * RowHeight;
         place(captionLabel, x, y, 660, 300);
@@ -150,7 +150,7 @@ void Main::buildAbilityFrame()
     };
 
     // The members of each ability's three labels, in the shared order.
-    static constexpr std::array<LinkLabel *Main::*, AbilityCount> captionMembers{
+    static constexpr std::array<ClickLabel *Main::*, AbilityCount> captionMembers{
         &Main::Label_PD, &Main::Label_TT, &Main::Label_DK, &Main::Label_CQ, &Main::Label_YQ, &Main::Label_LB,
         &Main::Label_GM, &Main::Label_QD, &Main::Label_ZT, &Main::Label_SF, &Main::Label_GL, &Main::Label_JT};
     static constexpr std::array<QLabel *Main::*, AbilityCount> valueMembers{
@@ -165,7 +165,7 @@ void Main::buildAbilityFrame()
         // Captions are the ability names with a blank between the two characters.
         const QString name = a.name.toString();
         const QString text = QString(name.at(0)) + u' ' + name.at(1);
-        captionLabels[i] = named(new LinkLabel(text, Frame4), a.caption.toString());
+        captionLabels[i] = named(new ClickLabel(text, Frame4), a.caption.toString());
         valueLabels[i] = named(new QLabel(Frame4), a.valueLabel.toString());
         markerLabels[i] = named(new QLabel(Frame4), a.marker.toString());
         cell(i / 3, i % 3, captionLabels[i], valueLabels[i], markerLabels[i]);
@@ -173,7 +173,7 @@ void Main::buildAbilityFrame()
         this->*valueMembers[i] = valueLabels[i];
         this->*markerMembers[i] = markerLabels[i];
     }
-    label_ZH = named(new LinkLabel(QStringLiteral("综 合"), Frame4), QStringLiteral("label_ZH"));
+    label_ZH = named(new ClickLabel(QStringLiteral("综 合"), Frame4), QStringLiteral("label_ZH"));
     Zonghe = named(new QLabel(Frame4), TotalLabel.toString());
     ZH = named(new QLabel(Frame4), TotalMarker.toString());
     cell(4, 0, label_ZH, Zonghe, ZH);

@@ -11,7 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "LinkLabel.h"
+#include "ClickLabel.h"
 #include "Units.h"
 
 void Main::applyOpacity()

@@ -2,6 +2,7 @@
 
 #include "ClickLabel.h"
 #include "Endpoints.h"
+#include "SurfaceDrag.h"
 #include "Units.h"
 #include "WebView.h"
 #include "WindowList.h"
@@ -47,12 +48,6 @@ QFrame *frameLine(const QString &name, const QRect &geometry, QWidget *parent)
     return line;
 }
 
-QPoint pointerTwips(const QMouseEvent *event)
-{
-    const QPoint px = event->position().toPoint();
-    return QPoint(int(pixelsToTwips(px.x())), int(pixelsToTwips(px.y())));
-}
-
 } // namespace
 
 AnnouncementWindow::AnnouncementWindow(QWidget *mainWindow, QWidget *parent)
@@ -77,11 +72,13 @@ AnnouncementWindow::AnnouncementWindow(QWidget *mainWindow, QWidget *parent)
     captionColours.setColor(QPalette::WindowText, fromBgr(0xFFFFFF));
     Caption->setPalette(captionColours);
 
+    new SurfaceDrag(this);
+
     Queding = new ClickLabel(QStringLiteral("关 闭"), this);
     Queding->setObjectName(QStringLiteral("Queding"));
     Queding->setAlignment(Qt::AlignCenter);
     Queding->setGeometry(twipsRect(ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight));
-    connect(Queding, &ClickLabel::pointerMoved, this, [this] { showLines(true); });
+    connect(Queding, &ClickLabel::hovered, this, [this] { showLines(true); });
     connect(Queding, &ClickLabel::clicked, this, &AnnouncementWindow::Queding_Click);
 
     const int left = ButtonLeft - LineGap, top = ButtonTop - LineGap;
@@ -157,29 +154,12 @@ void AnnouncementWindow::showEvent(QShowEvent *event)
     }
 }
 
-void AnnouncementWindow::mousePressEvent(QMouseEvent *event)
-{
-    m_dragging = true;
-    m_dragFromTwips = pointerTwips(event);
-    event->accept();
-}
-
 void AnnouncementWindow::mouseMoveEvent(QMouseEvent *event)
 {
     QPalette captionColours = Caption->palette();
     captionColours.setColor(QPalette::WindowText, fromBgr(0xC0C0FF));
     Caption->setPalette(captionColours);
     showLines(false);
-
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        const QPoint by = pointerTwips(event) - m_dragFromTwips;
-        move(pos() + QPoint(twipsToPixels(by.x()), twipsToPixels(by.y())));
-    }
     event->accept();
 }
 
-void AnnouncementWindow::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    event->accept();
-}

@@ -40,9 +40,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void showLines(bool shown);
@@ -54,6 +52,4 @@ private:
     bool m_pagesSet = false;
     std::unique_ptr<WebView> m_titleView;
     std::unique_ptr<WebView> m_noticeView;
-    bool m_dragging = false;
-    QPoint m_dragFromTwips;
 };

@@ -95,7 +95,7 @@ PortraitWindow::PortraitWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     DKLJ->setGeometry(twipsRect(PictureLeft, PictureTop + PictureHeight - 300, PictureWidth, 300));
     DKLJ->hide();
 
-    connect(GuanBi, &ClickLabel::pointerMoved, this, &PortraitWindow::GuanBi_MouseMove);
+    connect(GuanBi, &ClickLabel::hovered, this, &PortraitWindow::GuanBi_MouseMove);
     connect(GuanBi, &ClickLabel::clicked, this, &PortraitWindow::GuanBi_Click);
     connect(DKLJ, &ClickLabel::clicked, this, &PortraitWindow::DKLJ_Click);
 

@@ -1,7 +1,7 @@
 #include "ListsTest.h"
 
 #include "ComboSelect.h"
-#include "LinkLabel.h"
+#include "ClickLabel.h"
 #include "PortraitWindow.h"
 #include "TestWorld.h"
 #include "Units.h"

@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "ClickLabel.h"
 
 #include "Units.h"
 
@@ -28,27 +28,38 @@ void applyLook(QLabel *label, const LinkLook &look)
     }
 }
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+void wireLook(ClickLabel *label, const LinkLookRow &row)
+{
+    applyLook(label, row.frame);
+    QObject::connect(label, &ClickLabel::hovered, label, [label, row] { applyLook(label, row.over); });
+    QObject::connect(label, &ClickLabel::pressed, label, [label, row](Qt::MouseButton button) {
+        if (!row.pressedLookLeftOnly || button == Qt::LeftButton)
+            applyLook(label, row.pressed);
+    });
+    QObject::connect(label, &ClickLabel::released, label, [label, row] { applyLook(label, row.released); });
+}
+
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
 }
 
-void LinkLabel::mouseMoveEvent(QMouseEvent *event)
+void ClickLabel::mouseMoveEvent(QMouseEvent *event)
 {
     // Accepted here so the frame underneath does not undo the hover look.
     event->accept();
     Q_EMIT hovered();
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event)
+void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     m_down = event->button();
     Q_EMIT pressed(event->button());
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     const Qt::MouseButton button = event->button();
@@ -62,4 +73,14 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
         else if (button == Qt::RightButton)
             Q_EMIT rightClicked();
     }
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click: a press as far as looks go.
+    event->accept();
+    m_down = event->button();
+    Q_EMIT pressed(event->button());
+    if (event->button() == Qt::LeftButton && isEnabled())
+        Q_EMIT doubleClicked();
 }
