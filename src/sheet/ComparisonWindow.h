@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ComparisonSlots.h"
+
+#include <QWidget>
+#include <array>
+
+class BuildEngine;
+class ClickLabel;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The comparison window "能力对比 - ZR角色助手": five slots side by side,
+// each taking a copy of the build the main window shows. The grid's 114
+// labels (19 row headers, 95 cells) can be marked by mouse: left red, right
+// teal, middle bold, double-click back to black and regular; marks last as
+// long as the window.
+//
+// The window reads the build through the engine only; the other window is
+// used for placement alone. Which instance is the default one, and the
+// second instance behind `Zj`, is for ComparisonWindows to decide.
+class ComparisonWindow : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QString Title = QStringLiteral("能力对比 - ZR角色助手");
+    // Design size of the inside of the window, in twips.
+    static constexpr int WidthTwips = 8040;
+    static constexpr int HeightTwips = 6600;
+    // Gap to the main window.
+    static constexpr int GapTwips = 150;
+
+    ComparisonWindow(const BuildEngine &engine, const QWidget *mainWindow, QWidget *parent = nullptr);
+
+    // ---- handlers ---------------------------------------------------------
+    // Placement, the slots from the configuration, the buttons. Runs once,
+    // when the window is first shown.
+    void Form_Load();
+    void ComDR_Click(int n);
+    void ComClear_Click(int n); // one slot
+    void ComClear_Click();      // all slots
+    void Label_MouseDown(QLabel *label, Qt::MouseButton button);
+    void Label_DblClick(QLabel *label);
+
+    const ComparisonSlots &slots() const { return m_slots; }
+    QLabel *cell(int n, int row) const;
+
+Q_SIGNALS:
+    void ZjClicked();
+    // The window closed and stored its slots.
+    void unloaded();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    ClickLabel *gridLabel(const QString &name, const QString &text, int left, int top, int width);
+    void render();
+
+    const BuildEngine &m_engine;
+    const QWidget *m_mainWindow;
+    ComparisonSlots m_slots;
+    bool m_loaded = false;
+    bool m_unloaded = false;
+
+public:
+    // ---- controls, by their given names ----------------------------------
+    QGroupBox *Frame_VS = nullptr;
+    std::array<ClickLabel *, ComparisonRowCount> headers{};           // Label_JS … Zonghe
+    std::array<std::array<ClickLabel *, ComparisonRowCount>, 5> cells{}; // Label_JS1 … Zonghe5
+    std::array<QPushButton *, 5> ComDR{};                               // ComDR1 … ComDR5
+    std::array<QPushButton *, 5> ComClearSlot{};                        // ComClear1 … ComClear5
+    QPushButton *ComClear = nullptr;
+    ClickLabel *Zj = nullptr;
+    QLabel *Ztt = nullptr;
+};
