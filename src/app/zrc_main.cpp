@@ -3,6 +3,7 @@
 
 #include "AppFont.h"
 #include "AppPaths.h"
+#include "AssistantWiring.h"
 #include "ExposeProbe.h"
 #include "Main.h"
 #include "zrc_version.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     useProgramFont(app);
 
     Main main;
+    wireAssistants(main);
     main.show();
 
     // ZRC_STARTUP_PROBE=1: print when the window is up with its lists filled,
