@@ -1,0 +1,12 @@
+#include "LevelUpTest.h"
+#include "SkillsTest.h"
+
+#include "RunTestClasses.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    return runTestClasses<LevelUpTest, SkillsTest>(argc, argv);
+}
