@@ -93,6 +93,8 @@ void SkillsWindow::buildControls()
         button->setGeometry(twipsRect(180 + i * 1830, 270, 1740, 360));
         button->setAutoFillBackground(true);
         setBackground(button, colourOf(pos), QPalette::Window);
+        setBackground(button, colourOf(pos), QPalette::Button);
+        button->setBackgroundRole(QPalette::Window);
         setTextColour(button, DarkGrey);
         group->addButton(button, i);
         positions[i] = button;

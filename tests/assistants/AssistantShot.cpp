@@ -7,6 +7,7 @@
 #include "AppFont.h"
 #include "AppPaths.h"
 #include "ComboSelect.h"
+#include "LevelUpDigitBox.h"
 #include "LevelUpWindow.h"
 #include "Main.h"
 #include "SkillsWindow.h"
