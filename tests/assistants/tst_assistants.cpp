@@ -1,5 +1,6 @@
 #include "LevelUpTest.h"
 #include "SkillsTest.h"
+#include "WiringTest.h"
 
 #include "RunTestClasses.h"
 
@@ -8,5 +9,5 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runTestClasses<LevelUpTest, SkillsTest>(argc, argv);
+    return runTestClasses<LevelUpTest, SkillsTest, WiringTest>(argc, argv);
 }
