@@ -4,6 +4,7 @@
 #include "AppFont.h"
 #include "AppPaths.h"
 #include "ComparisonWiring.h"
+#include "AssistantWiring.h"
 #include "ExposeProbe.h"
 #include "Main.h"
 #include "zrc_version.h"
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
 
     Main main;
     wireComparison(main);
+    wireAssistants(main);
     main.show();
 
     // ZRC_STARTUP_PROBE=1: print when the window is up with its lists filled,

@@ -1,0 +1,35 @@
+#include "CliCommands.h"
+
+#include "LevelUpModel.h"
+
+#include <cstdio>
+
+// zrc-cli levelup EXPERIENCE [SPEED]
+//
+// Prints the status sentence of the level-up window opened with these two
+// saved box texts (SPEED "2000" when left out). The texts are read as the
+// window reads them, so "12abc" counts as 12 and "" as 0; an experience of 0
+// leaves the window's initial text unless the speed was refilled.
+
+namespace {
+
+void writeOut(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+int runLevelUpCommand(const QStringList &args)
+{
+    if (args.isEmpty() || args.size() > 2) {
+        writeOut(stderr, QStringLiteral("用法: zrc-cli levelup EXPERIENCE [SPEED]\n"));
+        return 2;
+    }
+    LevelUpModel model;
+    model.load(args.at(0), args.size() > 1 ? args.at(1) : LevelUpModel::DefaultSpeed);
+    writeOut(stdout, model.status() + u'\n');
+    return 0;
+}
