@@ -5,6 +5,7 @@
 #include "AppPaths.h"
 #include "ExposeProbe.h"
 #include "Main.h"
+#include "ZoneWiring.h"
 #include "zrc_version.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     useProgramFont(app);
 
     Main main;
+    wireZonePing(main);
     main.show();
 
     // ZRC_STARTUP_PROBE=1: print when the window is up with its lists filled,
