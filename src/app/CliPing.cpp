@@ -8,6 +8,7 @@
 #include "zrc_version.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -16,7 +17,8 @@
 // Measures the four zones as the zone window does (the same rules, the same
 // echo module, the zones one after the other without the window's pauses)
 // and prints lines 1 to 11 of the result sheet. Exit status 2, with the
-// reason, when the system does not allow echo requests.
+// reason, when the system does not allow echo requests or the endpoints
+// file is missing.
 
 namespace {
 
@@ -49,15 +51,8 @@ int runPingCommand(const QStringList &args)
     }
     AppPaths::init(dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data-dir"), dataDir});
 
-    // The address lookup runs while the zones are measured, as in the window.
-    PublicAddress address = unknownAddress();
-    bool looked = false;
-    QEventLoop loop;
-    lookUpPublicAddress(&loop, [&](const PublicAddress &a) {
-        address = a;
-        looked = true;
-        loop.quit();
-    });
+    if (!QFileInfo(AppPaths::endpointsPath()).isFile())
+        return fail(u"找不到 " + AppPaths::endpointsPath() + u"（各大区的服务器地址）");
 
     ZoneCaptions captions;
     std::array<int, ZoneCount> latencies{};
@@ -79,8 +74,17 @@ int runPingCommand(const QStringList &args)
         writeOut(stderr, n.text + u'\n');
     captions.verdict = verdict(latencies);
 
-    if (!looked)
+    // Where the connection comes from: the HTTP client answers in an event loop.
+    PublicAddress address = unknownAddress();
+    {
+        QEventLoop loop;
+        lookUpPublicAddress(&loop, [&](const PublicAddress &a) {
+            address = a;
+            loop.quit();
+        });
         loop.exec();
+    }
+
     captions.location = address.location;
 
     const QString version = QStringLiteral(ZRC_VERSION_STRING);
