@@ -24,6 +24,8 @@ public:
         m_script.insert(*mPing::parseAddress(address), {std::move(answers), 0});
     }
     void refuseEverything() { m_refuse = true; }
+    // Every echo also raises this notice (as Windows Sockets may).
+    void raiseWithEveryEcho(const QString &notice) { m_notice = notice; }
     // Runs on the worker before each echo (a test holds the worker here).
     void setBeforeEcho(std::function<void()> f) { m_before = std::move(f); }
     int echoes() const { return m_echoes; }
@@ -36,12 +38,17 @@ public:
         if (m_refuse)
             return mPing::Echo::notPermitted(QStringLiteral("不允许"));
         QMutexLocker l(&m_mutex);
+        mPing::Echo echo = mPing::Echo::failure();
         auto it = m_script.find(address);
-        if (it == m_script.end() || it->answers.isEmpty())
-            return mPing::Echo::failure();
-        const int ms = it->answers.at(qMin(it->next, it->answers.size() - 1));
-        ++it->next;
-        return ms < 0 ? mPing::Echo::failure() : mPing::Echo::success(ms);
+        if (it != m_script.end() && !it->answers.isEmpty()) {
+            const int ms = it->answers.at(qMin(it->next, it->answers.size() - 1));
+            ++it->next;
+            if (ms >= 0)
+                echo = mPing::Echo::success(ms);
+        }
+        if (!m_notice.isEmpty())
+            echo.notices.append({m_notice, true});
+        return echo;
     }
 
 private:
@@ -54,6 +61,7 @@ private:
     std::atomic<bool> m_refuse{false};
     std::atomic<int> m_echoes{0};
     std::function<void()> m_before;
+    QString m_notice;
 };
 
 // A data folder with an endpoints file: `zones` are the four [zones] values,

@@ -283,6 +283,22 @@ void ZoneWindowTest::refusedEchoesReturnToIdle()
     QCOMPARE(g_echo->echoes(), 1);
 }
 
+void ZoneWindowTest::platformNoticesShownOncePerZone()
+{
+    // Twenty echoes raising the same notice: one box per zone, not twenty,
+    // and the measurement goes on.
+    zones({{{10}, {12}}, {{20}}, {{30}}, {{40}}});
+    const QString notice = QStringLiteral("Windows Sockets error 10093 occurred in Cleanup.");
+    g_echo->raiseWithEveryEcho(notice);
+    MessageRecorder messages;
+    XQzs w;
+    w.show();
+    QVERIFY(measureAll(w));
+    QCOMPARE(messages.texts(), (QStringList{notice, notice, notice, notice, w.JG->text()}));
+    QCOMPARE(messages.messages().first().icon, MessageBox::Icon::Warning);
+    QCOMPARE(w.JGn[0]->text(), QStringLiteral("10ms"));
+}
+
 void ZoneWindowTest::addressLookedUpOncePerOpening()
 {
     QStringEncoder gbk("GBK");

@@ -14,6 +14,7 @@ private Q_SLOTS:
     void shareWaitsForAResultAndCopiesIt();
     void closingMidMeasurementWritesNothing();
     void refusedEchoesReturnToIdle();
+    void platformNoticesShownOncePerZone();
     void addressLookedUpOncePerOpening();
     void addressLookupFailures_data();
     void addressLookupFailures();
