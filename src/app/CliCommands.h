@@ -7,3 +7,4 @@
 int runIniCommand(const QStringList &args);
 int runBuildCommand(const QStringList &args);
 int runLevelUpCommand(const QStringList &args);
+int runPingCommand(const QStringList &args);

@@ -13,6 +13,7 @@ int usage()
            "      zrc-cli ini set FILE SECTION KEY (VALUE | --delete)\n"
            "      zrc-cli build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...\n"
            "      zrc-cli levelup EXPERIENCE [SPEED]\n";
+           "      zrc-cli ping [--data-dir DIR]\n";
     return 2;
 }
 
@@ -34,6 +35,8 @@ int main(int argc, char *argv[])
         return runBuildCommand(args);
     if (command == QLatin1String("levelup"))
         return runLevelUpCommand(args);
+    if (command == QLatin1String("ping"))
+        return runPingCommand(args);
     if (command == QLatin1String("--version")) {
         QTextStream(stdout) << "zrc-cli " << ZRC_VERSION_STRING << '\n';
         return 0;

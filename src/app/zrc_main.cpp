@@ -7,6 +7,7 @@
 #include "AssistantWiring.h"
 #include "ExposeProbe.h"
 #include "Main.h"
+#include "ZoneWiring.h"
 #include "zrc_version.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     Main main;
     wireComparison(main);
     wireAssistants(main);
+    wireZonePing(main);
     main.show();
 
     // ZRC_STARTUP_PROBE=1: print when the window is up with its lists filled,
