@@ -167,10 +167,13 @@ void ShareWindowTest::queDingClosesAndTheSurfaceDrags()
     for (QFrame *line : w->QuedingLines)
         QVERIFY(!line->isVisible());
 
+    // The pointer moves on the screen; the window follows it.
     const QPoint before = w->pos();
-    QTest::mousePress(w, Qt::LeftButton, {}, surface);
-    QTest::mouseMove(w, surface + QPoint(-30, -20));
-    QTest::mouseRelease(w, Qt::LeftButton, {}, surface + QPoint(-30, -20));
+    const QPoint grab = w->mapToGlobal(surface);
+    auto at = [&](QPoint by) { return w->mapFromGlobal(grab + by); };
+    QTest::mousePress(w, Qt::LeftButton, {}, at({0, 0}));
+    QTest::mouseMove(w, at({-30, -20}));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, at({-30, -20}));
     QCOMPARE(w->pos(), before + QPoint(-30, -20));
 
     QTest::mouseClick(w->Queding, Qt::LeftButton);
