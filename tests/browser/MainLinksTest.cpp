@@ -77,7 +77,7 @@ void MainLinksTest::sheetLinkCopiesThenSharesAfterTheMessage()
     QCOMPARE(rec.shares.size(), 0);
 
     QVERIFY(pickFromList(world.control<QComboBox>(u"Xingming"_qs), u"林风"_qs));
-    QVERIFY(pickFromList(world.control<QComboBox>(u"ZYe"_qs), u"SG"_qs));
+    QVERIFY(pickFromList(world.control<QComboBox>(u"ZYe"_qs), u"G"_qs));
     QVERIFY(pickFromList(world.control<QComboBox>(u"Dji"_qs), u"1级"_qs));
     QTest::mouseClick(main.Label_FZNL, Qt::LeftButton);
 
@@ -85,7 +85,7 @@ void MainLinksTest::sheetLinkCopiesThenSharesAfterTheMessage()
     QCOMPARE(copied, makeAbilitySheet(main.engine(), 3.2f, u"pages/author.html"_qs).text());
     const QStringList lines = copied.split(u"\r\n"_qs);
     QCOMPARE(lines.size(), 42);
-    QCOMPARE(lines[2], u"职业：SG(推荐SG)"_qs);
+    QCOMPARE(lines[2], u"职业：G(推荐SG)"_qs);
     QCOMPARE(lines[4], u"等级：1级"_qs);
     QCOMPARE(lines[26].left(3), u"跑动："_qs);
     QVERIFY2(lines[26].endsWith(u"(5↑)"), qPrintable(lines[26]));
@@ -100,7 +100,7 @@ void MainLinksTest::sheetLinkCopiesThenSharesAfterTheMessage()
     QCOMPARE(rec.shares.size(), 1);
     QCOMPARE(rec.shares[0].messagesBefore, 1); // the share follows the message
     QCOMPARE(rec.shares[0].title, u"分享能力值 - ZR角色助手"_qs);
-    QVERIFY(rec.shares[0].post.startsWith(u"【%23Hoopra%23】我的%23Hoopra-林风%23（职业：SG，身高：偏高，等级：1级，训练：）跑动"));
+    QVERIFY(rec.shares[0].post.startsWith(u"【%23Hoopra%23】我的%23Hoopra-林风%23（职业：G，身高：偏高，等级：1级，训练：）跑动"));
     QVERIFY(rec.shares[0].post.endsWith(u"（分享自:%23ZR角色助手%23V3.2丨作者:@QUILON）"));
 }
 
