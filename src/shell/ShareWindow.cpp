@@ -136,7 +136,10 @@ void ShareWindow::open(const QString &postText, const QString &title)
         // Gone with the program, before the application object.
         connect(qApp, &QCoreApplication::aboutToQuit, window.data(), &QObject::deleteLater);
     }
-    window->show();
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
     window->raise();
     window->load(postText);
     window->setWindowTitle(title);
