@@ -2,12 +2,6 @@
 
 #include "ShareWindowOpen.h"
 
-#include "AppPaths.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <QTest>
 #include <QUrlQuery>
 
@@ -69,13 +63,4 @@ void ShareTest::aLocalSharePageTakesTheQueryItself()
     QCOMPARE(url.query(QUrl::FullyEncoded).left(23), QStringLiteral("c=share&a=index&title=%"));
     QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("title"), QUrl::FullyDecoded),
              QStringLiteral("#Hoopra# 传球+7"));
-
-    // The endpoint as the endpoints file gives it, relative to the data folder.
-    QTemporaryDir dir;
-    QFile endpoints(dir.filePath(QStringLiteral("ZRCendpoints.ini")));
-    QVERIFY(endpoints.open(QIODevice::WriteOnly));
-    endpoints.write("[pages]\r\nshare=pages/share.html\r\n");
-    endpoints.close();
-    AppPaths::setDataDir(dir.path());
-    QCOMPARE(shareAddress(QStringLiteral("x")).toLocalFile(), QDir(dir.path()).filePath(QStringLiteral("pages/share.html")));
 }
