@@ -8,3 +8,4 @@ int runIniCommand(const QStringList &args);
 int runBuildCommand(const QStringList &args);
 int runLevelUpCommand(const QStringList &args);
 int runPingCommand(const QStringList &args);
+int runSheetCommand(const QStringList &args);

@@ -14,6 +14,7 @@ int usage()
            "      zrc-cli build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...\n"
            "      zrc-cli levelup EXPERIENCE [SPEED]\n";
            "      zrc-cli ping [--data-dir DIR]\n";
+           "      zrc-cli sheet [--data-dir DIR] [--post] CHARACTER [LIST=ITEM]...\n";
     return 2;
 }
 
@@ -37,6 +38,8 @@ int main(int argc, char *argv[])
         return runLevelUpCommand(args);
     if (command == QLatin1String("ping"))
         return runPingCommand(args);
+    if (command == QLatin1String("sheet"))
+        return runSheetCommand(args);
     if (command == QLatin1String("--version")) {
         QTextStream(stdout) << "zrc-cli " << ZRC_VERSION_STRING << '\n';
         return 0;

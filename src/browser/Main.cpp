@@ -22,6 +22,7 @@ Main::Main(QWidget *parent)
 {
     buildControls();
     wireHandlers();
+    wireLinks();
     wireLooks();
     m_portrait = std::make_unique<PortraitWindow>();
     m_portrait->setCharacterNameProvider([this] { return Xingming->currentText(); });

@@ -47,6 +47,12 @@ public:
     void L_GG_Click();
     // Restarts the tip line after each change of its text.
     void RestartTip();
+    // The sheet, feedback, share, update and readme links (MainLinks.cpp).
+    void Label_FZNL_Click();
+    void Fankui_Click();
+    void fenxiang_Click();
+    void L_update_Click();
+    void Frame5_Click();
 
     // ---- timers (each tick is called directly by tests) -------------------
     void Timer1_Timer(); // tip line scrolling
@@ -94,6 +100,7 @@ private:
     void buildTimers();
     void wireLooks();
     void wireHandlers();
+    void wireLinks();
     void hoverAbility(int row); // 0 … 11, 12 for the total
     void resetAbilityHover();
     void hideAbilitiesOnPortrait();

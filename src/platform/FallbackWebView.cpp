@@ -12,8 +12,14 @@ FallbackWebView::FallbackWebView(QWidget *parent) : m_browser(new QTextBrowser(p
     m_browser->setFrameShape(QFrame::NoFrame);
     // Links open in the player's browser; following them here would lose the page.
     m_browser->setOpenLinks(false);
-    QObject::connect(m_browser, &QTextBrowser::anchorClicked, m_browser,
-                     [](const QUrl &link) { openPage(link); });
+    QObject::connect(m_browser, &QTextBrowser::anchorClicked, m_browser, [this](const QUrl &link) {
+        if (link.scheme() == QLatin1String("javascript")) {
+            if (link.path().simplified().remove(u' ') == QLatin1String("window.close()") && m_closeRequested)
+                m_closeRequested();
+            return; // other scripts do nothing here
+        }
+        openPage(link);
+    });
 }
 
 FallbackWebView::~FallbackWebView() { delete m_browser; }

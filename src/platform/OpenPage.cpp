@@ -14,9 +14,14 @@ PageOpener &opener()
 
 } // namespace
 
+bool openPageQuietly(const QUrl &url)
+{
+    return opener() ? opener()(url) : QDesktopServices::openUrl(url);
+}
+
 bool openPage(const QUrl &url)
 {
-    const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
+    const bool opened = openPageQuietly(url);
     if (!opened)
         MessageBox::show(QStringLiteral("调用浏览器错误！"), MessageBox::Icon::Critical,
                          QStringLiteral("错误："));

@@ -25,8 +25,12 @@ public:
     // Called when a load ends (true when the page arrived). The fallback view
     // calls it before load() returns.
     virtual void onLoadFinished(std::function<void(bool ok)> handler) = 0;
-    // Called when the page asks to close its window.
+    // Called when the page asks to close its window. The engine lets a page
+    // close its window only while the view's history holds one entry, so a
+    // view that is reused and must obey clears its history after each load.
     virtual void onCloseRequested(std::function<void()> handler) = 0;
+    // Forgets every page but the current one.
+    virtual void clearHistory() = 0;
     // Delivers the page's text (asynchronously with the real engine).
     virtual void requestPlainText(std::function<void(const QString &)> handler) = 0;
 };

@@ -1,5 +1,6 @@
 #include "AnnouncementWindow.h"
 
+#include "ButtonFrame.h"
 #include "ClickLabel.h"
 #include "Endpoints.h"
 #include "SurfaceDrag.h"
@@ -35,19 +36,6 @@ QRect twipsRect(int left, int top, int width, int height)
                  twipsToPixels(height));
 }
 
-QFrame *frameLine(const QString &name, const QRect &geometry, QWidget *parent)
-{
-    auto *line = new QFrame(parent);
-    line->setObjectName(name);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, fromBgr(0xFFFFFF));
-    line->setPalette(palette);
-    line->setGeometry(geometry);
-    line->hide();
-    return line;
-}
-
 } // namespace
 
 AnnouncementWindow::AnnouncementWindow(QWidget *mainWindow, QWidget *parent)
@@ -81,12 +69,12 @@ AnnouncementWindow::AnnouncementWindow(QWidget *mainWindow, QWidget *parent)
     connect(Queding, &ClickLabel::hovered, this, [this] { showLines(true); });
     connect(Queding, &ClickLabel::clicked, this, &AnnouncementWindow::Queding_Click);
 
-    const int left = ButtonLeft - LineGap, top = ButtonTop - LineGap;
-    const int right = ButtonLeft + ButtonWidth + LineGap, bottom = ButtonTop + ButtonHeight + LineGap;
-    Line1 = frameLine(QStringLiteral("Line1"), twipsRect(left, top, right - left, 15), this);
-    Line2 = frameLine(QStringLiteral("Line2"), twipsRect(left, bottom, right - left + 15, 15), this);
-    Line3 = frameLine(QStringLiteral("Line3"), twipsRect(left, top, 15, bottom - top), this);
-    Line4 = frameLine(QStringLiteral("Line4"), twipsRect(right, top, 15, bottom - top), this);
+    const ButtonFrame lines = makeButtonFrame(
+        this, QRect(ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight), LineGap, 0xFFFFFF);
+    Line1 = lines[0];
+    Line2 = lines[1];
+    Line3 = lines[2];
+    Line4 = lines[3];
 }
 
 AnnouncementWindow::~AnnouncementWindow() = default;
@@ -141,8 +129,7 @@ void AnnouncementWindow::Queding_Click()
 
 void AnnouncementWindow::showLines(bool shown)
 {
-    for (QFrame *line : {Line1, Line2, Line3, Line4})
-        line->setVisible(shown);
+    showButtonFrame({Line1, Line2, Line3, Line4}, shown);
 }
 
 void AnnouncementWindow::showEvent(QShowEvent *event)

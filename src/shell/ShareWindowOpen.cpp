@@ -1,7 +1,7 @@
 #include "ShareWindowOpen.h"
 
 #include "Endpoints.h"
-#include "OpenPage.h"
+#include "ShareWindow.h"
 
 namespace {
 
@@ -45,11 +45,13 @@ QString queryValue(const QString &text)
 
 QUrl shareAddress(const QUrl &shareBase, const QString &postText)
 {
-    QString base = shareBase.toString(QUrl::FullyEncoded);
+    const QString query = QStringLiteral("?c=share&a=index&title=") + queryValue(postText);
+    QString base = shareBase.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString(QUrl::FullyEncoded);
+    if (shareBase.isLocalFile())
+        return QUrl(base + query, QUrl::TolerantMode);
     if (!base.endsWith(u'/'))
         base += u'/';
-    return QUrl(base + QStringLiteral("index.php?c=share&a=index&title=") + queryValue(postText),
-                QUrl::TolerantMode);
+    return QUrl(base + QStringLiteral("index.php") + query, QUrl::TolerantMode);
 }
 
 QUrl shareAddress(const QString &postText)
@@ -65,8 +67,5 @@ void ShareWindowOpen(const QString &postText, const QString &title)
         handler()(postText, title);
         return;
     }
-    // Without the share window the share page opens in the player's browser.
-    const QUrl base = Endpoints::page(QStringLiteral("share"));
-    if (!base.isEmpty())
-        openPage(shareAddress(base, postText));
+    ShareWindow::open(postText, title);
 }

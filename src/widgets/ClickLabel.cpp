@@ -16,7 +16,7 @@ void applyLook(QLabel *label, const LinkLook &look)
 {
     if (look.bgr)
         setLinkColour(label, fromBgr(*look.bgr));
-    if (look.bold || look.italic || look.pointSize) {
+    if (look.bold || look.italic || look.pointSize || look.underline) {
         QFont f = label->font();
         if (look.bold)
             f.setBold(*look.bold);
@@ -24,6 +24,8 @@ void applyLook(QLabel *label, const LinkLook &look)
             f.setItalic(*look.italic);
         if (look.pointSize)
             f.setPointSize(*look.pointSize);
+        if (look.underline)
+            f.setUnderline(*look.underline);
         label->setFont(f);
     }
 }

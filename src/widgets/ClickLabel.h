@@ -11,6 +11,7 @@ struct LinkLook {
     std::optional<bool> bold;
     std::optional<bool> italic;
     std::optional<int> pointSize;
+    std::optional<bool> underline = std::nullopt;
 };
 
 void applyLook(QLabel *label, const LinkLook &look);

@@ -1,4 +1,5 @@
 #include "ListsTest.h"
+#include "MainLinksTest.h"
 #include "MotionTest.h"
 #include "RecordTest.h"
 #include "SampleTest.h"
@@ -10,5 +11,5 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runTestClasses<ListsTest, RecordTest, MotionTest, SampleTest>(argc, argv);
+    return runTestClasses<ListsTest, RecordTest, MotionTest, MainLinksTest, SampleTest>(argc, argv);
 }

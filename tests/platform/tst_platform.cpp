@@ -8,6 +8,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWidget>
 
 using MessageBox::Answer;
@@ -180,6 +181,57 @@ private Q_SLOTS:
         QVERIFY2(ok, "the fan-site page did not load in the web view");
         QVERIFY2(pageText(*view).contains(QStringLiteral("官方动态第一条")),
                  "the fan-site page's text is not shown");
+    }
+
+    // A reused view: the engine lets a page close its window only while the
+    // history holds one entry, so the view is cleared after every load.
+    void pluginPageClosesAReusedViewWhenHistoryIsCleared()
+    {
+        qunsetenv("ZRC_NO_WEBENGINE");
+        if (!webEngineAvailable())
+            QSKIP("the web-view plugin is not built or does not load");
+        QWidget window;
+        window.resize(400, 300);
+        auto view = createWebView(&window);
+        view->setSilent(true);
+        int loads = 0;
+        bool closeAsked = false;
+        view->onLoadFinished([&](bool) {
+            ++loads;
+            view->clearHistory();
+        });
+        view->onCloseRequested([&] { closeAsked = true; });
+        window.show();
+        view->load(writePage(QStringLiteral("first.html"), "<html><body>first</body></html>"));
+        QTRY_COMPARE_WITH_TIMEOUT(loads, 1, 60000);
+        view->load(writePage(QStringLiteral("closing.html"),
+                             "<html><body>second<script>setTimeout(function () { window.close(); }, 200);"
+                             "</script></body></html>"));
+        QTRY_VERIFY2_WITH_TIMEOUT(closeAsked, "the second page's window.close() was ignored", 30000);
+    }
+
+    void fallbackViewTakesACloseLinkAsTheClosingRequest()
+    {
+        qputenv("ZRC_NO_WEBENGINE", "1");
+        QWidget window;
+        auto view = createWebView(&window);
+        int closes = 0;
+        view->onCloseRequested([&] { ++closes; });
+        view->load(writePage(QStringLiteral("close.html"),
+                             "<html><body><a href=\"javascript:window.close()\">close</a></body></html>"));
+        auto *browser = qobject_cast<QTextBrowser *>(view->widget());
+        QVERIFY(browser);
+        QList<QUrl> opened;
+        setPageOpener([&](const QUrl &url) {
+            opened.append(url);
+            return true;
+        });
+        Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("javascript:window.close()")));
+        Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("javascript:alert(1)")));
+        setPageOpener({});
+        QCOMPARE(closes, 1);
+        QVERIFY2(opened.isEmpty(), "a script link went to the browser");
+        qunsetenv("ZRC_NO_WEBENGINE");
     }
 };
 

@@ -1,4 +1,6 @@
+#include "CliSheetTest.h"
 #include "ComparisonWindowTest.h"
+#include "SheetTest.h"
 
 #include "RunTestClasses.h"
 
@@ -7,5 +9,5 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runTestClasses<ComparisonWindowTest>(argc, argv);
+    return runTestClasses<SheetTest, CliSheetTest, ComparisonWindowTest>(argc, argv);
 }

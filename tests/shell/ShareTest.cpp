@@ -2,13 +2,6 @@
 
 #include "ShareWindowOpen.h"
 
-#include "AppPaths.h"
-#include "MessageRecorder.h"
-#include "OpenPage.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <QTest>
 #include <QUrlQuery>
 
@@ -59,26 +52,15 @@ void ShareTest::shareWindowOpenGoesToTheInstalledHandler()
     QCOMPARE(calls, QList<QStringList>({{"%23Hoopra%23", "角色交流 - ZR角色助手"}}));
 }
 
-void ShareTest::withoutTheShareWindowTheBrowserOpensTheSharePage()
+void ShareTest::aLocalSharePageTakesTheQueryItself()
 {
-    QTemporaryDir dir;
-    QFile endpoints(dir.filePath(QStringLiteral("ZRCendpoints.ini")));
-    QVERIFY(endpoints.open(QIODevice::WriteOnly));
-    endpoints.write("[pages]\r\nshare=http://127.0.0.1:8931/\r\n");
-    endpoints.close();
-    AppPaths::setDataDir(dir.path());
-
-    MessageRecorder messages;
-    QList<QUrl> opened;
-    setPageOpener([&](const QUrl &url) {
-        opened.append(url);
-        return true;
-    });
-    ShareWindowOpen(QStringLiteral("%23Hoopra%23 你好"), QStringLiteral("分享软件 - ZR角色助手"));
-    setPageOpener({});
-    QCOMPARE(opened.size(), 1);
-    QCOMPARE(opened.at(0), shareAddress(QUrl(QStringLiteral("http://127.0.0.1:8931/")),
-                                        QStringLiteral("%23Hoopra%23 你好")));
-    QCOMPARE(opened.at(0), shareAddress(QStringLiteral("%23Hoopra%23 你好")));
-    QCOMPARE(messages.count(), 0);
+    // A local index.php would be offered as a download: a file base names
+    // the page, and the query follows it.
+    const QUrl page = QUrl::fromLocalFile(QStringLiteral("/data/pages/share.html"));
+    const QUrl url = shareAddress(page, QStringLiteral("%23Hoopra%23 传球+7"));
+    QVERIFY(url.isLocalFile());
+    QCOMPARE(url.toLocalFile(), QStringLiteral("/data/pages/share.html"));
+    QCOMPARE(url.query(QUrl::FullyEncoded).left(23), QStringLiteral("c=share&a=index&title=%"));
+    QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("title"), QUrl::FullyDecoded),
+             QStringLiteral("#Hoopra# 传球+7"));
 }

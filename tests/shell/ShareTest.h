@@ -8,5 +8,5 @@ private Q_SLOTS:
     void shareAddressKeepsThePostTextAsWritten();
     void shareAddressProtectsTheQuery();
     void shareWindowOpenGoesToTheInstalledHandler();
-    void withoutTheShareWindowTheBrowserOpensTheSharePage();
+    void aLocalSharePageTakesTheQueryItself();
 };

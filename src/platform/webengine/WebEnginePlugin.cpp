@@ -1,6 +1,7 @@
 #include "WebEnginePlugin.h"
 
 #include <QPointer>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -69,6 +70,11 @@ public:
     void onCloseRequested(std::function<void()> handler) override
     {
         m_closeRequested = std::move(handler);
+    }
+    void clearHistory() override
+    {
+        if (m_view)
+            m_view->history()->clear();
     }
     void requestPlainText(std::function<void(const QString &)> handler) override
     {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <functional>
+
+class BuildEngine;
+
+// What `zrc-cli build` and `zrc-cli sheet` share: the arguments
+// [--data-dir DIR] [FLAG]... CHARACTER [LIST=ITEM]... and the replay of the
+// build on the calculator's engine. The character is chosen as in the
+// all-characters list, then each item is picked in its list as a user would
+// pick it. A pick the lists do not allow at that moment stops the replay
+// (status 2); a pick refused by the no-stacking rule is reported and the
+// replay goes on, the list still open.
+struct ReplayCommand {
+    QString name;      // "build", in messages
+    QString usage;     // the usage line
+    QStringList flags; // flags without a value, e.g. "--json"
+};
+
+// Replays the build and hands the engine and the flags given to report,
+// whose result is the exit status. Bad input: a message on stderr, status 2.
+int replayBuild(const ReplayCommand &command, const QStringList &args,
+                const std::function<int(const BuildEngine &, const QSet<QString> &flags)> &report);
+
+// Writes text as UTF-8, exactly as given.
+void writeOut(FILE *stream, const QString &text);

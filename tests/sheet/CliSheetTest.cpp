@@ -1,0 +1,75 @@
+#include "CliSheetTest.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess p;
+    p.setProgram(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"));
+    p.setArguments(QStringList{QStringLiteral("sheet"), QStringLiteral("--data-dir"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)}
+                   + args);
+    p.start();
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A guard of the sample with own height adjustments, through the first page
+// and a two-piece outfit.
+const QStringList GuardBuild{u"陆星河"_qs, u"ZYe=PG"_qs, u"Dji=45级"_qs, u"Xlian=训练Ⅱ"_qs, u"Vip=VIP"_qs,
+                             u"Youxie1=中投+11"_qs, u"Youxie2=跑动+10"_qs};
+
+} // namespace
+
+void CliSheetTest::printsTheSheetAsTheClipboardGetsIt()
+{
+    const Run r = cli(GuardBuild);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, QString());
+    QVERIFY2(!r.out.endsWith("\r\n") && !r.out.endsWith('\n'), "the sheet ends with a line break");
+    const QStringList l = QString::fromUtf8(r.out).split(QStringLiteral("\r\n"));
+    QCOMPARE(l.size(), 42);
+    QCOMPARE(l[0], u"角色：陆星河"_qs);
+    QCOMPARE(l[2], u"职业：PG(推荐PG)"_qs);
+    QCOMPARE(l[3], u"身高：偏矮"_qs);
+    QCOMPARE(l[4], u"等级：45级"_qs);
+    QCOMPARE(l[6], u"VIP ：VIP"_qs);
+    QCOMPARE(l[8], u"有鞋装：中投+11跑动+10"_qs);
+    QCOMPARE(l[26], u"跑动：96(4↑)"_qs);
+    QCOMPARE(l[27], u"弹跳：34"_qs);
+    QCOMPARE(l[34], u"中投：50.5(2↓)"_qs);
+    QCOMPARE(l[38], u"综合：647.5(6↑)"_qs);
+    QCOMPARE(l[40], u"本数据由【ZR角色助手 V3.2】计算生成"_qs);
+    QCOMPARE(l[41], u"作者微博【pages/author.html】"_qs);
+}
+
+void CliSheetTest::printsThePostWithPost()
+{
+    const Run r = cli(QStringList{u"--post"_qs} + GuardBuild);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(QString::fromUtf8(r.out),
+             u"【%23Hoopra%23】我的%23Hoopra-陆星河%23（职业：PG，身高：偏矮，等级：45级，训练：训练Ⅱ）"
+             "跑动96，弹跳34，对抗32，传球88，运球86，篮板24，盖帽34，抢断86，中投50.5，三分61，灌篮33，近投23，"
+             "综合647.5。（分享自:%23ZR角色助手%23V3.2丨作者:@QUILON）"_qs);
+}
+
+void CliSheetTest::badInputStopsLikeBuild()
+{
+    Run r = cli({u"没有的人"_qs});
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.startsWith(u"zrc-cli sheet: "), qPrintable(r.err));
+    r = cli({u"陆星河"_qs, u"ZYe=PG"_qs, u"Xlian=训练Ⅰ"_qs});
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QByteArray());
+    QVERIFY2(r.err.contains(u"Xlian"), qPrintable(r.err));
+    QCOMPARE(cli({}).status, 2);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QObject>
+
+class CliSheetTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void printsTheSheetAsTheClipboardGetsIt();
+    void printsThePostWithPost();
+    void badInputStopsLikeBuild();
+};

@@ -1,0 +1,156 @@
+#include "SheetTest.h"
+
+#include "AbilitySheet.h"
+#include "TestRecords.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+const QString Separator = QStringLiteral("-----------------");
+const QString Author = QStringLiteral("pages/author.html");
+constexpr std::array<int, AbilityCount> GuardReference{40, 10, 10, 40, 40, 10, 10, 40, 20, 40, 10, 10};
+constexpr std::array<int, AbilityCount> ForwardReference{20, 40, 20, 20, 20, 20, 20, 20, 40, 20, 20, 20};
+
+// Answers every list that opens, as a player finishing a build would: the
+// second item where there is one, another item when a pick is refused.
+void completeBuild(BuildEngine &e)
+{
+    QSet<QString> tried;
+    std::array<bool, ListCount> refused{};
+    for (int round = 0; round < 200; ++round) {
+        bool picked = false;
+        for (int i = int(ListId::Dji); i < ListCount && !picked; ++i) {
+            const OptionList &l = e.list(ListId(i));
+            if (!l.enabled || !l.visible || (!l.text.isEmpty() && !refused[i]))
+                continue;
+            QStringList order = l.items;
+            if (order.size() > 1)
+                order.move(1, 0);
+            for (const QString &item : std::as_const(order)) {
+                const QString key = QString::number(i) + u'=' + item;
+                if (tried.contains(key))
+                    continue;
+                tried.insert(key);
+                const int before = e.refused();
+                picked = e.pick(ListId(i), item);
+                refused[i] = e.refused() > before;
+                break;
+            }
+        }
+        if (!picked)
+            return;
+    }
+}
+
+std::unique_ptr<BuildEngine> plainGuard()
+{
+    auto e = engineWith(makeRecord(QStringLiteral("林晓风"), QStringLiteral("G"), QStringLiteral("中等"), GuardReference));
+    e->pick(ListId::ZYe, QStringLiteral("G"));
+    return e;
+}
+
+std::unique_ptr<BuildEngine> markedForward()
+{
+    std::array<int, AbilityCount> values = ForwardReference;
+    values[0] += 12; // 跑动 12 above an ordinary forward
+    auto e = engineWith(makeRecord(QStringLiteral("白景行"), QStringLiteral("F"), QStringLiteral("偏高"), values,
+                                   QString(), {}, QStringLiteral("SF")));
+    e->pick(ListId::ZYe, QStringLiteral("PF"));
+    return e;
+}
+
+} // namespace
+
+void SheetTest::plainBuildHasNoBracketsAndFortyTwoLines()
+{
+    auto e = plainGuard();
+    completeBuild(*e);
+    QVERIFY2(e->abilitiesVisible() && !e->list(ListId::DuiyouB2).text.isEmpty(), "the test build did not reach the last list");
+    const AbilitySheet sheet = makeAbilitySheet(*e, 3.2f, Author);
+    const QStringList &l = sheet.lines;
+
+    QCOMPARE(l.size(), 42);
+    QCOMPARE(l.count(Separator), 6);
+    for (int row : {2, 8, 14, 21, 26, 40})
+        QVERIFY2(l[row - 1] == Separator, qPrintable(QStringLiteral("line %1 is no separator").arg(row)));
+    QCOMPARE(l[0], QStringLiteral("角色：林晓风"));
+    QCOMPARE(l[2], QStringLiteral("职业：G"));
+    QCOMPARE(l[6], u"VIP ：" + e->list(ListId::Vip).text);
+    QCOMPARE(l[8], u"有鞋装：" + e->result(ResultId::Youxie).text);
+    QVERIFY2(l[8].size() > 4, "the chosen outfit is missing from the sheet");
+    QCOMPARE(l[10].left(5), QStringLiteral("上  衣："));
+    QCOMPARE(l[22], u"队友A龙头：" + e->list(ListId::DuiyouA2).text);
+    QCOMPARE(l[24], u"队友B龙头：" + e->list(ListId::DuiyouB2).text);
+    for (int i = 0; i < AbilityCount; ++i)
+        QCOMPARE(l[26 + i], Abilities[i].name.toString() + u'：' + e->abilityText(i));
+    QCOMPARE(l[38], u"综合：" + e->totalText());
+    QCOMPARE(l[41], QStringLiteral("作者微博【pages/author.html】"));
+
+    // The clipboard text: CR LF between the lines, none after the last.
+    const QString text = sheet.text();
+    QCOMPARE(text.count(QStringLiteral("\r\n")), 41);
+    QCOMPARE(text.count(u'\n'), 41);
+    QCOMPARE(text.count(u'\r'), 41);
+    QVERIFY2(text.endsWith(u"】"), "the sheet ends with a line break");
+}
+
+void SheetTest::markersAndRecommendationJoinTheirLines()
+{
+    auto e = markedForward();
+    const QStringList l = makeAbilitySheet(*e, 3.2f, Author).lines;
+    QCOMPARE(l[2], QStringLiteral("职业：PF(推荐SF)"));
+    QCOMPARE(l[26], u"跑动：" + e->abilityText(0) + u"(12↑)");
+    QCOMPARE(l[27], u"弹跳：" + e->abilityText(1));
+    QCOMPARE(l[38], u"综合：" + e->totalText() + u"(12↑)");
+    // Nothing chosen yet: the fields are empty, the lines still there.
+    QCOMPARE(l[3], QStringLiteral("身高："));
+    QCOMPARE(l[9], QStringLiteral("无鞋装："));
+    QCOMPARE(l.size(), 42);
+}
+
+void SheetTest::postTextCarriesTheBuildOnOneLine()
+{
+    auto e = markedForward();
+    completeBuild(*e);
+    const AbilitySheet sheet = makeAbilitySheet(*e, 3.2f, Author);
+    QStringList v;
+    for (int i = 0; i < AbilityCount; ++i)
+        v.append(e->abilityText(i));
+    const QString expected =
+        u"【%23Hoopra%23】我的%23Hoopra-白景行%23（职业：PF，身高：" + e->list(ListId::Sgao).text + u"，等级："
+        + e->list(ListId::Dji).text + u"，训练：" + e->list(ListId::Xlian).text + u"）跑动" + v[0] + u"，弹跳" + v[1]
+        + u"，对抗" + v[2] + u"，传球" + v[3] + u"，运球" + v[4] + u"，篮板" + v[5] + u"，盖帽" + v[6] + u"，抢断" + v[7]
+        + u"，中投" + v[8] + u"，三分" + v[9] + u"，灌篮" + v[10] + u"，近投" + v[11] + u"，综合" + e->totalText()
+        + u"。（分享自:%23ZR角色助手%23V3.2丨作者:@QUILON）";
+    QCOMPARE(sheet.post, expected);
+    QVERIFY2(!sheet.post.contains(u"推荐") && !sheet.post.contains(u"↑"), "the post carries the sheet's extras");
+}
+
+void SheetTest::versionIsPlainInTheSheetAndOneDecimalInThePost()
+{
+    auto e = plainGuard();
+    const AbilitySheet current = makeAbilitySheet(*e, 3.2f, Author);
+    QCOMPARE(current.lines[40], QStringLiteral("本数据由【ZR角色助手 V3.2】计算生成"));
+    QVERIFY(current.post.endsWith(u"%23ZR角色助手%23V3.2丨作者:@QUILON）"));
+
+    const AbilitySheet whole = makeAbilitySheet(*e, 3.0f, Author);
+    QCOMPARE(whole.lines[40], QStringLiteral("本数据由【ZR角色助手 V3】计算生成"));
+    QVERIFY2(whole.post.endsWith(u"%23V3.0丨作者:@QUILON）"), qPrintable(whole.post));
+}
+
+void SheetTest::hiddenOutfitLabelsFromAnEarlierBuildStayOut()
+{
+    auto e = plainGuard();
+    completeBuild(*e);
+    QVERIFY(makeAbilitySheet(*e, 3.2f, Author).lines[8].size() > 4);
+    // Choosing the position again starts over: the outfit labels are hidden
+    // and the sheet must not report the abandoned outfit.
+    QVERIFY(e->pick(ListId::ZYe, QStringLiteral("SG")));
+    QVERIFY(e->pick(ListId::Dji, e->list(ListId::Dji).items.value(0)));
+    QVERIFY(e->abilitySheetEnabled());
+    const QStringList l = makeAbilitySheet(*e, 3.2f, Author).lines;
+    for (int row : {9, 11, 12, 13, 15})
+        QVERIFY2(l[row - 1].endsWith(u'：'), qPrintable(l[row - 1] + u" still shows the earlier build"));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class SheetTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void plainBuildHasNoBracketsAndFortyTwoLines();
+    void markersAndRecommendationJoinTheirLines();
+    void postTextCarriesTheBuildOnOneLine();
+    void versionIsPlainInTheSheetAndOneDecimalInThePost();
+    void hiddenOutfitLabelsFromAnEarlierBuildStayOut();
+};
