@@ -5,6 +5,8 @@
 #include "AppPaths.h"
 #include "ExposeProbe.h"
 #include "Main.h"
+#include "QtTranslations.h"
+#include "WebSandbox.h"
 #include "zrc_version.h"
 
 #include <QApplication>
@@ -12,7 +14,9 @@
 
 int main(int argc, char *argv[])
 {
+    allowWebViewsAsRoot();
     QApplication app(argc, argv);
+    loadQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("zrc"));
     QApplication::setApplicationVersion(QStringLiteral(ZRC_VERSION_STRING));
     AppPaths::init(QApplication::arguments());

@@ -28,6 +28,8 @@ public:
 
     // The standard database; teams 雷霆队, 风暴队 and 闪电队 under the keys 1, 2 and 7.
     void writeStandardDatabase();
+    // Its text, for tests that add to it.
+    static QString standardDatabaseText();
     // Any database, written in GBK.
     void writeDatabase(const QString &text);
     void writePicture(const QString &name, const QColor &colour);

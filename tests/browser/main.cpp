@@ -1,5 +1,8 @@
+#include "ExplainTest.h"
 #include "ListsTest.h"
+#include "MendsTest.h"
 #include "MotionTest.h"
+#include "PlacementTest.h"
 #include "RecordTest.h"
 #include "SampleTest.h"
 
@@ -10,5 +13,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runTestClasses<ListsTest, RecordTest, MotionTest, SampleTest>(argc, argv);
+    // Under a window manager (under-window-manager.sh): the placement alone.
+    if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
+        return runTestClasses<PlacementTest>(argc, argv);
+    return runTestClasses<ListsTest, RecordTest, MotionTest, SampleTest, ExplainTest, MendsTest, PlacementTest>(argc,
+                                                                                                               argv);
 }
