@@ -2,6 +2,7 @@
 
 #include "AnnouncementWindow.h"
 #include "AppPaths.h"
+#include "BesideWindow.h"
 #include "ClickLabel.h"
 #include "LinkLooks.h"
 #include "PortraitBars.h"
@@ -231,7 +232,7 @@ void Main::mirrorPortrait()
 int Main::widthTwipsNow() const { return int(pixelsToTwips(width())); }
 // The outer height, as the portrait's own height is set: the two windows
 // then end level with each other.
-int Main::heightTwipsNow() const { return int(pixelsToTwips(frameGeometry().height())); }
+int Main::heightTwipsNow() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).height())); }
 
 // ---- window events -------------------------------------------------------------
 

@@ -156,13 +156,13 @@ bool PortraitWindow::isNormalState() const
     return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-int PortraitWindow::leftTwips() const { return int(pixelsToTwips(frameGeometry().x())); }
+int PortraitWindow::leftTwips() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).x())); }
 
-int PortraitWindow::topTwips() const { return int(pixelsToTwips(frameGeometry().y())); }
+int PortraitWindow::topTwips() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).y())); }
 
-int PortraitWindow::widthTwips() const { return int(pixelsToTwips(frameGeometry().width())); }
+int PortraitWindow::widthTwips() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).width())); }
 
-int PortraitWindow::heightTwips() const { return int(pixelsToTwips(frameGeometry().height())); }
+int PortraitWindow::heightTwips() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).height())); }
 
 void PortraitWindow::moveTwips(int left, int top) { move(twipsToPixels(left), twipsToPixels(top)); }
 

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QWindow>
 #include <QWidget>
 
 namespace BesideWindow {
@@ -24,23 +25,45 @@ void place(QWidget *window, const QWidget *anchor, Side side, int gapTwips)
 {
     const QScreen *screen = anchor->screen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
-    // move() places the outer top-left corner of a top-level window.
-    window->move(position(anchor->frameGeometry(), window->frameGeometry().size(), side, gapTwips, area));
+    const QPoint outer = position(outerGeometry(anchor), outerGeometry(window).size(), side, gapTwips, area);
+    // The client area's place, from the frame as the window system has it
+    // now (move() would go by the frame QWidget knew last).
+    const QMargins frame = frameMargins(window);
+    window->setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 QMargins frameMargins(const QWidget *window)
 {
-    const QRect outer = window->frameGeometry();
-    const QRect inner = window->geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QWindow *handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+QRect outerGeometry(const QWidget *window)
+{
+    return window->geometry().marginsAdded(frameMargins(window));
 }
 
 } // namespace BesideWindow
 
-FrameWatch::FrameWatch(QWidget *window) : QObject(window), m_window(window)
+FrameWatch::FrameWatch(QWidget *window) : QObject(window), m_window(window), m_settle(new QTimer(this))
 {
     window->installEventFilter(this);
+    // After a show: ten looks a second for three seconds.
+    m_settle->setInterval(100);
+    connect(m_settle, &QTimer::timeout, this, [this] {
+        check();
+        if (++m_settleChecks >= 30)
+            m_settle->stop();
+    });
+}
+
+void FrameWatch::check()
+{
+    const QMargins now = BesideWindow::frameMargins(m_window);
+    if (now != m_margins) {
+        m_margins = now;
+        Q_EMIT frameChanged();
+    }
 }
 
 bool FrameWatch::eventFilter(QObject *watched, QEvent *event)
@@ -48,17 +71,17 @@ bool FrameWatch::eventFilter(QObject *watched, QEvent *event)
     // The frame arrives with the window manager's reparenting, which moves
     // the client area inside it; a new theme resizes or moves it too.
     switch (event->type()) {
+    case QEvent::Show:
+        m_settleChecks = 0;
+        m_settle->start();
+        check();
+        break;
     case QEvent::Move:
     case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::WindowStateChange: {
-        const QMargins now = BesideWindow::frameMargins(m_window);
-        if (now != m_margins) {
-            m_margins = now;
-            Q_EMIT frameChanged();
-        }
+    case QEvent::WindowStateChange:
+    case QEvent::ActivationChange:
+        check();
         break;
-    }
     default:
         break;
     }

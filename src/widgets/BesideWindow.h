@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 class QWidget;
 
@@ -30,17 +31,26 @@ QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gap
 void place(QWidget *window, const QWidget *anchor, Side side, int gapTwips);
 
 // The width of the window's frame on each side: zero until it is framed.
+// Asked of the window system each time: QWidget::frameGeometry() keeps the
+// frame it knew at the window's last move, which is none when the window
+// manager framed the window without moving its client area.
 QMargins frameMargins(const QWidget *window);
+// The window's outer rectangle on the screen, frame included.
+QRect outerGeometry(const QWidget *window);
 
 } // namespace BesideWindow
 
 // Reports when the window manager frames a top-level window or changes its
 // frame (a title bar added, a theme with other borders), so a placement
-// that depends on outer geometry can be made again.
+// that depends on outer geometry can be made again. The window system
+// sends no event for a new frame: the watch looks at moves, resizes and
+// activation, and for a few seconds after each show.
 class FrameWatch : public QObject {
     Q_OBJECT
 public:
     explicit FrameWatch(QWidget *window);
+    // Looks at the frame now; reports a change.
+    void check();
 
     QMargins margins() const { return m_margins; }
 
@@ -53,4 +63,6 @@ protected:
 private:
     QWidget *m_window;
     QMargins m_margins;
+    QTimer *m_settle;
+    int m_settleChecks = 0;
 };

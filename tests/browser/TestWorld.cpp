@@ -126,10 +126,11 @@ void TestWorld::removePicture(const QString &name)
 
 void TestWorld::fixDraws(const QList<double> &draws) { m_draws = draws; }
 
-Main &TestWorld::open()
+Main &TestWorld::open(bool placed)
 {
     m_main = std::make_unique<Main>();
-    m_main->move(600, 100); // room on the left for the portrait
+    if (placed)
+        m_main->move(600, 100); // room on the left for the portrait
     m_main->show();
     return *m_main;
 }

@@ -38,7 +38,9 @@ public:
     // Every following draw comes from this list (then 0).
     void fixDraws(const QList<double> &draws);
 
-    Main &open();
+    // Opens the main window at (600, 100), room on the left for the portrait;
+    // unplaced, it opens where its load puts it.
+    Main &open(bool placed = true);
     Main &main() { return *m_main; }
     MessageRecorder &messages() { return m_messages; }
 
