@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of scripts/debian-packages.txt that are missing,
-# then configures and builds the project out of tree in ./build.
+# then configures and builds the project out of tree in ./build: everything,
+# or only the targets named as arguments.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZRC_BUILD_DIR:-$here/build}"
@@ -23,4 +24,6 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)"
+targets=()
+for target in "$@"; do targets+=(--target "$target"); done
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"

@@ -8,6 +8,8 @@
 #include "ExposeProbe.h"
 #include "Main.h"
 #include "ZoneWiring.h"
+#include "QtTranslations.h"
+#include "WebSandbox.h"
 #include "zrc_version.h"
 
 #include <QApplication>
@@ -15,7 +17,9 @@
 
 int main(int argc, char *argv[])
 {
+    allowWebViewsAsRoot();
     QApplication app(argc, argv);
+    loadQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("zrc"));
     QApplication::setApplicationVersion(QStringLiteral(ZRC_VERSION_STRING));
     AppPaths::init(QApplication::arguments());

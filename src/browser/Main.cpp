@@ -2,6 +2,7 @@
 
 #include "AnnouncementWindow.h"
 #include "AppPaths.h"
+#include "BesideWindow.h"
 #include "ClickLabel.h"
 #include "LinkLooks.h"
 #include "PortraitBars.h"
@@ -24,6 +25,7 @@ Main::Main(QWidget *parent)
     wireHandlers();
     wireLinks();
     wireLooks();
+    wireExplanations();
     m_portrait = std::make_unique<PortraitWindow>();
     m_portrait->setCharacterNameProvider([this] { return Xingming->currentText(); });
     connect(m_portrait.get(), &PortraitWindow::portraitClosed, this,
@@ -52,13 +54,12 @@ void Main::wireHandlers()
 
 void Main::wireLooks()
 {
-    const auto wire = [](ClickLabel *label, const LinkLookRow &row) { wireLook(label, row); };
     // Pressing the look-around shrinks the portrait back to the picture.
     connect(Label_SBKK, &ClickLabel::pressed, this, [this] { m_portrait->setHeightTwips(3000); });
     for (const LinkLookRow &row : LinkLooks::CharacterFrame)
-        wire(findChild<ClickLabel *>(row.label.toString()), row);
-    for (ClickLabel *label : {L_SJzs, L_JNzs, L_XQzs, L_GG, Label_NLDB, Label_FZNL, L_update, Fankui, fenxiang})
-        wire(label, LinkLooks::Plain);
+        wireLook(findChild<ClickLabel *>(row.label.toString()), row);
+    for (const LinkLookRow &row : LinkLooks::Tools)
+        wireLook(findChild<ClickLabel *>(row.label.toString()), row);
 
     // The ability panel: a caption or its value under the pointer turns
     // both bold until the pointer crosses the panel's background.
@@ -97,32 +98,33 @@ void Main::resetAbilityHover()
         setBold(captionLabels[i], false);
         setBold(valueLabels[i], false);
     }
-    for (QLabel *label : {static_cast<QLabel *>(label_ZH), Zonghe, static_cast<QLabel *>(Label_NLDB),
-                          static_cast<QLabel *>(Label_FZNL)})
-        setBold(label, false);
+    setBold(label_ZH, false);
+    setBold(Zonghe, false);
 }
 
 bool Main::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Tip)
+        return tipEvent(event);
     if (event->type() != QEvent::MouseMove)
         return QWidget::eventFilter(watched, event);
-    if (watched == Frame1) {
-        for (const LinkLookRow &row : LinkLooks::CharacterFrame)
-            applyLook(findChild<ClickLabel *>(row.label.toString()), row.frame);
-    } else if (watched == Frame3) {
-        for (ClickLabel *label : {L_SJzs, L_JNzs, L_XQzs, L_GG})
-            applyLook(label, LinkLooks::Plain.frame);
-    } else if (watched == Frame5) {
-        for (ClickLabel *label : {L_update, Fankui, fenxiang})
-            applyLook(label, LinkLooks::Plain.frame);
-    } else if (watched == Frame4) {
+    bool handled = false;
+    for (const LinkLooks::FrameReset &reset : LinkLooks::FrameResets) {
+        if (watched->objectName() != reset.frame)
+            continue;
+        for (QStringView link : reset.links)
+            if (const LinkLookRow *row = link.isEmpty() ? nullptr : LinkLooks::rowOf(link))
+                applyLook(findChild<ClickLabel *>(link.toString()), row->frame);
+        handled = true;
+    }
+    if (watched == Frame4) {
         resetAbilityHover();
     } else if (watched == Frame6) {
         // The strip holds still while the pointer is on it.
         Timer1->stop();
     } else if (const QVariant row = watched->property("abilityRow"); row.isValid()) {
         hoverAbility(row.toInt());
-    } else {
+    } else if (!handled) {
         return QWidget::eventFilter(watched, event);
     }
     // Handled: the move does not reach the window's free surface.
@@ -231,7 +233,7 @@ void Main::mirrorPortrait()
 int Main::widthTwipsNow() const { return int(pixelsToTwips(width())); }
 // The outer height, as the portrait's own height is set: the two windows
 // then end level with each other.
-int Main::heightTwipsNow() const { return int(pixelsToTwips(frameGeometry().height())); }
+int Main::heightTwipsNow() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).height())); }
 
 // ---- window events -------------------------------------------------------------
 

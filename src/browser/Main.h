@@ -54,6 +54,18 @@ public:
     void L_update_Click();
     void Frame5_Click();
 
+    // The ability captions: each writes its explanation into the tip line.
+    void Label_PD_Click(); void Label_TT_Click(); void Label_DK_Click(); void Label_CQ_Click();
+    void Label_YQ_Click(); void Label_LB_Click(); void Label_GM_Click(); void Label_QD_Click();
+    void Label_ZT_Click(); void Label_SF_Click(); void Label_GL_Click(); void Label_JT_Click();
+    void label_ZH_Click();
+    // The tip line under the pointer: its tool tip holds the whole text.
+    void Tip_MouseMove();
+    // Left: the characters recommended for the position; right: copy the
+    // text. Bold from the press until the message is closed.
+    void Tip_MouseDown(Qt::MouseButton button);
+    void Tip_MouseUp(Qt::MouseButton button);
+
     // ---- timers (each tick is called directly by tests) -------------------
     void Timer1_Timer(); // tip line scrolling
     void Timer2_Timer(); // fade-in
@@ -103,6 +115,11 @@ private:
     void wireLinks();
     void hoverAbility(int row); // 0 … 11, 12 for the total
     void resetAbilityHover();
+    void wireExplanations();
+    void explain(int row);
+    bool tipEvent(QEvent *event);
+    void setTipBold(bool bold);
+    void portraitFollowsFrame();
     void hideAbilitiesOnPortrait();
 
     void exitRoutine();

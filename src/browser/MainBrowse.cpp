@@ -4,6 +4,7 @@
 
 #include "AnnouncementWindow.h"
 #include "AppPaths.h"
+#include "BesideWindow.h"
 #include "BrowserTexts.h"
 #include "ComboSelect.h"
 #include "ClickLabel.h"
@@ -36,6 +37,8 @@ void Main::Form_Load()
     m_portrait->show();
     Label_XSTX->setEnabled(false);
     WindowList::opened(m_portrait.get());
+    // Outer geometry is known once the window manager has framed the window.
+    connect(new FrameWatch(this), &FrameWatch::frameChanged, this, &Main::portraitFollowsFrame);
 
     m_fade.begin();
     applyOpacity();
@@ -47,6 +50,17 @@ void Main::Form_Load()
     Qiudui->addItem(AllCharacters);
     selectEntry(Qiudui, AllCharacters);
     Xingming->setFocus();
+}
+
+// Main got its frame (or another one): the portrait's place and height
+// were worked out from a frame that wasn't there yet.
+void Main::portraitFollowsFrame()
+{
+    if (!m_portrait->isVisible() || !m_portrait->isNormalState())
+        return;
+    if (m_abilitiesShown)
+        m_portrait->setHeightTwips(heightTwipsNow());
+    m_portrait->placeBeside(this);
 }
 
 void Main::centreWithPortrait()

@@ -85,7 +85,8 @@ void Main::buildControls()
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("ZR角色助手"));
-    resize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
+    // The layout is fixed: the window can't be resized or maximised.
+    setFixedSize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
     setMouseTracking(true);
 
     buildCharacterFrame();
@@ -142,7 +143,6 @@ void Main::buildAbilityFrame()
         place(value, x + 690, y, 480, 300);
         place(marker, x + 1170, y, 720, 300);
         captionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        captionLabel->setToolTip(QStringLiteral("点击查看说明"));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         marker->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         marker->setIndent(twipsToPixels(90));
@@ -209,7 +209,6 @@ void Main::buildTipStrip()
     Frame6 = named(new QWidget(this), QStringLiteral("Frame6"));
     Frame6->setMouseTracking(true);
     Tip = named(new QLabel(QStringLiteral("说明文档"), Frame6), QStringLiteral("Tip"));
-    Tip->setToolTip(QStringLiteral("左击可查看职业汇总；右击可复制滚动信息。"));
     Tip->setMouseTracking(true);
     QPalette p = Tip->palette();
     p.setColor(QPalette::WindowText, fromBgr(0x800000));
@@ -237,7 +236,9 @@ void Main::buildTimers()
     };
     Timer1 = timer("Timer1", 20);
     Timer2 = timer("Timer2", 10);
-    Timer3 = timer("Timer3", 1);
+    // 16 ms: the 49 steps of the fade-out take about three quarters of a
+    // second, as they did where timers tick every 15.6 ms.
+    Timer3 = timer("Timer3", 16);
     Timer4 = timer("Timer4", 200);
     Timer5 = timer("Timer5", 1300);
     Timer6 = timer("Timer6", 6500);

@@ -4,6 +4,7 @@
 #include "Main.h"
 
 #include "Configuration.h"
+#include "PortraitWindow.h"
 #include "WindowList.h"
 #include "zrc_version.h"
 
@@ -16,8 +17,10 @@
 
 void Main::applyOpacity()
 {
-    // Window opacity stands in for the layered window's alpha.
+    // Window opacity stands in for the layered window's alpha. The portrait
+    // beside the window fades with it.
     setWindowOpacity(m_fade.opacity());
+    m_portrait->setWindowOpacity(m_fade.opacity());
 }
 
 void Main::Timer1_Timer()

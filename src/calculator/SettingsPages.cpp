@@ -112,7 +112,10 @@ QFrame *SettingsPages::makePage(const QString &name)
     page->setMouseTracking(true);
     page->installEventFilter(this);
     auto *title = new QLabel(QStringLiteral("角色能力设定"), page);
+    title->setObjectName(QStringLiteral("PageCaption"));
     title->setGeometry(twipsRect(CaptionLeft, TitleTop, 2400, RowHeight));
+    // A double-click on the caption shows the next page, round.
+    title->installEventFilter(this);
     QFont f = title->font();
     f.setBold(true);
     title->setFont(f);
@@ -176,6 +179,13 @@ void SettingsPages::setLinkColour(QLabel *link, quint32 bgr)
 
 bool SettingsPages::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched->objectName() == u"PageCaption") {
+        if (event->type() != QEvent::MouseButtonDblClick
+            || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return QWidget::eventFilter(watched, event);
+        showNextPage();
+        return true;
+    }
     if (auto *link = qobject_cast<QLabel *>(watched)) {
         if (event->type() == QEvent::MouseMove) {
             setLinkColour(link, LinkHover);
@@ -207,6 +217,17 @@ void SettingsPages::linkClicked(QLabel *link)
     else if (n == u"d3y2") m_engine.d3y2_Click();
     else if (n == u"d4y1") m_engine.d4y1_Click();
     else if (n == u"d4y2") m_engine.d4y2_Click();
+    render(m_engine);
+    Q_EMIT changed();
+}
+
+void SettingsPages::showNextPage()
+{
+    // The links that show each page, in page order; the next one after the
+    // last page is the first.
+    static constexpr std::array<void (BuildEngine::*)(), 4> show{
+        &BuildEngine::d1y1_Click, &BuildEngine::d2y1_Click, &BuildEngine::d3y1_Click, &BuildEngine::d4y1_Click};
+    (m_engine.*show[(int(m_engine.page()) + 1) % 4])();
     render(m_engine);
     Q_EMIT changed();
 }

@@ -51,6 +51,7 @@ protected:
 private:
     void userPicked(ListId id, int index);
     void linkClicked(QLabel *link);
+    void showNextPage();
     void applyFocus();
     QFrame *makePage(const QString &name);
     QComboBox *addRow(QFrame *page, int row, const QString &caption, ListId id);

@@ -85,8 +85,10 @@ void ProfileFile::refresh()
 
 void ProfileFile::beginReadGroup()
 {
-    if (m_readGroup++ == 0)
+    // Checked before the group counts: inside it, refresh() trusts the copy.
+    if (m_readGroup == 0)
         refresh();
+    ++m_readGroup;
 }
 
 void ProfileFile::endReadGroup()

@@ -2,7 +2,7 @@
 
 // The main window's fade-in at start-up and fade-out on closing, without the
 // window: the window applies opacity() after each tick of Timer2 (fade-in,
-// 10 ms) and Timer3 (fade-out, 1 ms).
+// 10 ms) and Timer3 (fade-out, 16 ms).
 class Fade {
 public:
     // At load: fully transparent, level 10, fading in.

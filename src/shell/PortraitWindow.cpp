@@ -1,6 +1,7 @@
 #include "PortraitWindow.h"
 
 #include "Abilities.h"
+#include "BesideWindow.h"
 #include "ClickLabel.h"
 #include "ShareWindowOpen.h"
 #include "SystemColours.h"
@@ -15,15 +16,17 @@
 
 namespace {
 
-// Layout in twips: the picture fills the top of the window, which is as much
-// as the main window shows at 3000 twips; the ability rows follow below and
-// appear when the calculator makes the window as tall as the main window.
+// Layout in twips: the picture fills the top of the window; the ability rows
+// follow below 3000 twips, so a window of 3000 twips (outer, as the main
+// window sets it) shows the picture alone, and they appear when the
+// calculator makes the window as tall as the main window.
 constexpr int WindowWidth = 2950;
 constexpr int PictureLeft = 60;
 constexpr int PictureTop = 60;
 constexpr int PictureWidth = WindowWidth - 2 * PictureLeft;
 constexpr int PictureHeight = 2280;
-constexpr int FirstRowTop = 2520;
+constexpr int PictureOnlyHeight = 3000;
+constexpr int FirstRowTop = PictureOnlyHeight;
 constexpr int RowHeight = 300;
 constexpr int CaptionLeft = 60;
 constexpr int CaptionWidth = 520;
@@ -64,7 +67,9 @@ PortraitWindow::PortraitWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setMouseTracking(true);
     setFixedWidth(twipsToPixels(WindowWidth));
     setMinimumHeight(twipsToPixels(600));
-    resize(twipsToPixels(WindowWidth), twipsToPixels(3000));
+    resize(twipsToPixels(WindowWidth), twipsToPixels(PictureOnlyHeight));
+    m_frame = new FrameWatch(this);
+    connect(m_frame, &FrameWatch::frameChanged, this, &PortraitWindow::frameChanged);
 
     for (int i = 0; i < AbilityCount; ++i) {
         const AbilityInfo &a = Abilities[i];
@@ -151,27 +156,35 @@ bool PortraitWindow::isNormalState() const
     return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-int PortraitWindow::leftTwips() const { return int(pixelsToTwips(frameGeometry().x())); }
+int PortraitWindow::leftTwips() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).x())); }
 
-int PortraitWindow::topTwips() const { return int(pixelsToTwips(frameGeometry().y())); }
+int PortraitWindow::topTwips() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).y())); }
 
-int PortraitWindow::widthTwips() const { return int(pixelsToTwips(frameGeometry().width())); }
+int PortraitWindow::widthTwips() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).width())); }
 
-int PortraitWindow::heightTwips() const { return int(pixelsToTwips(frameGeometry().height())); }
+int PortraitWindow::heightTwips() const { return int(pixelsToTwips(BesideWindow::outerGeometry(this).height())); }
 
 void PortraitWindow::moveTwips(int left, int top) { move(twipsToPixels(left), twipsToPixels(top)); }
 
 void PortraitWindow::setHeightTwips(int twips)
 {
-    // The height is the outer one, title bar included.
-    const int frame = frameGeometry().height() - height();
-    resize(width(), qMax(minimumHeight(), twipsToPixels(twips) - frame));
+    m_outerHeightTwips = twips;
+    const QMargins frame = BesideWindow::frameMargins(this);
+    resize(width(), qMax(minimumHeight(), twipsToPixels(twips) - frame.top() - frame.bottom()));
 }
 
 void PortraitWindow::placeBeside(const QWidget *mainWindow)
 {
-    const QRect main = mainWindow->frameGeometry();
-    moveTwips(int(pixelsToTwips(main.x())) - widthTwips() - 200, int(pixelsToTwips(main.y())));
+    m_besideOf = mainWindow;
+    BesideWindow::place(this, mainWindow, BesideWindow::Side::Left, 200);
+}
+
+void PortraitWindow::frameChanged()
+{
+    // Framed (or framed anew): the same outer height and place as asked for.
+    setHeightTwips(m_outerHeightTwips);
+    if (m_besideOf)
+        placeBeside(m_besideOf);
 }
 
 void PortraitWindow::setCharacterNameProvider(std::function<QString()> provider)
@@ -239,7 +252,8 @@ void PortraitWindow::paintEvent(QPaintEvent *)
     painter.setPen(QPen(fromBgr(0xFF8000), BarThickness, Qt::SolidLine, Qt::FlatCap));
     for (int i = 0; i < AbilityCount; ++i) {
         const int y = twipsToPixels(rowCentre(i));
-        if (m_barX2[i] > BarLeft)
+        // A negative value draws its bar to the left of X1, as its X2 lies.
+        if (m_barX2[i] != BarLeft)
             painter.drawLine(twipsToPixels(BarLeft), y, twipsToPixels(m_barX2[i]), y);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -8,6 +9,7 @@
 
 class QLabel;
 class ClickLabel;
+class FrameWatch;
 
 // The portrait window XsTx beside the main window: the character's picture at
 // the top, below it the twelve abilities as value labels, captions and bars.
@@ -45,9 +47,12 @@ public:
     int widthTwips() const;
     int heightTwips() const;
     void moveTwips(int left, int top);
+    // The outer height, title bar included. Kept when the window manager
+    // frames the window later: the client area shrinks by the frame.
     void setHeightTwips(int twips);
-    // Left edge at the main window's left minus own width minus 200 twips,
-    // top at the main window's top.
+    // Outer left edge at the main window's outer left minus own outer width
+    // minus 200 twips, top at the main window's outer top. Made again when
+    // this window gets its frame, which changes its outer width.
     void placeBeside(const QWidget *mainWindow);
 
     // The name shown in the main window's character box, for the DKLJ post.
@@ -78,6 +83,7 @@ private:
     void Form_MouseMove();
     void GuanBi_MouseMove();
     void layoutPicture();
+    void frameChanged();
 
     QImage m_picture;
     QString m_notice;
@@ -85,4 +91,7 @@ private:
     std::array<QLabel *, 12> m_captions{};
     std::array<double, 12> m_barX2{};
     std::function<QString()> m_characterName;
+    FrameWatch *m_frame = nullptr;
+    int m_outerHeightTwips = 3000;
+    QPointer<const QWidget> m_besideOf;
 };

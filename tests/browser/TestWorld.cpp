@@ -76,6 +76,13 @@ QString TestWorld::imagesDir() const { return m_dir.filePath(QStringLiteral("ZRC
 
 void TestWorld::writeStandardDatabase()
 {
+    writeDatabase(standardDatabaseText());
+    writePicture(QStringLiteral("林风"), OwnPictureColour);
+    writePicture(QStringLiteral("普通角色"), OrdinaryPictureColour);
+}
+
+QString TestWorld::standardDatabaseText()
+{
     QString s = QStringLiteral("[所有球队]\r\n球队1=雷霆队\r\n球队2=风暴队\r\n球队7=闪电队\r\n"
                                "[所有角色]\r\n角色1=普通角色\r\n角色2=林风\r\n角色3=石岩\r\n"
                                "角色4=云飞\r\n角色5=小白\r\n角色6=怪客\r\n"
@@ -94,9 +101,7 @@ void TestWorld::writeStandardDatabase()
                    QStringLiteral("可设置"), with(FRow, 8, 45));
     s += character(QStringLiteral("怪客"), QStringLiteral("闪电队"), QStringLiteral("X"), QString(),
                    QStringLiteral("中等"), with(with(GRow, 0, 20), 1, 40));
-    writeDatabase(s);
-    writePicture(QStringLiteral("林风"), OwnPictureColour);
-    writePicture(QStringLiteral("普通角色"), OrdinaryPictureColour);
+    return s;
 }
 
 void TestWorld::writeDatabase(const QString &text)
@@ -121,10 +126,11 @@ void TestWorld::removePicture(const QString &name)
 
 void TestWorld::fixDraws(const QList<double> &draws) { m_draws = draws; }
 
-Main &TestWorld::open()
+Main &TestWorld::open(bool placed)
 {
     m_main = std::make_unique<Main>();
-    m_main->move(600, 100); // room on the left for the portrait
+    if (placed)
+        m_main->move(600, 100); // room on the left for the portrait
     m_main->show();
     return *m_main;
 }

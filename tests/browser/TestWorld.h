@@ -28,6 +28,8 @@ public:
 
     // The standard database; teams 雷霆队, 风暴队 and 闪电队 under the keys 1, 2 and 7.
     void writeStandardDatabase();
+    // Its text, for tests that add to it.
+    static QString standardDatabaseText();
     // Any database, written in GBK.
     void writeDatabase(const QString &text);
     void writePicture(const QString &name, const QColor &colour);
@@ -36,7 +38,9 @@ public:
     // Every following draw comes from this list (then 0).
     void fixDraws(const QList<double> &draws);
 
-    Main &open();
+    // Opens the main window at (600, 100), room on the left for the portrait;
+    // unplaced, it opens where its load puts it.
+    Main &open(bool placed = true);
     Main &main() { return *m_main; }
     MessageRecorder &messages() { return m_messages; }
 

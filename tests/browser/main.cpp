@@ -1,6 +1,9 @@
+#include "ExplainTest.h"
 #include "ListsTest.h"
 #include "MainLinksTest.h"
+#include "MendsTest.h"
 #include "MotionTest.h"
+#include "PlacementTest.h"
 #include "RecordTest.h"
 #include "SampleTest.h"
 
@@ -11,5 +14,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runTestClasses<ListsTest, RecordTest, MotionTest, MainLinksTest, SampleTest>(argc, argv);
+    // Under a window manager (under-window-manager.sh): the placement alone.
+    if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
+        return runTestClasses<PlacementTest>(argc, argv);
+    return runTestClasses<ListsTest, RecordTest, MotionTest, MainLinksTest, SampleTest, ExplainTest, MendsTest,
+                          PlacementTest>(argc, argv);
 }

@@ -70,6 +70,11 @@ private Q_SLOTS:
         }
         QVERIFY2(read("k") == QStringLiteral("22"),
                  "after a group of reads, a database edited outside still showed the old value");
+        // The next group looks at the file again before its first read.
+        writeBytes(path, "[s]\r\nk=333\r\n");
+        ageFile(path, 1800);
+        mIni::ReadGroup next;
+        QVERIFY2(read("k") == QStringLiteral("333"), "a new group of reads kept the copy of the last one");
     }
 
     void changeWithinTheSameClockTickIsSeen()

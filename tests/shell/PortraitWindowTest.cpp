@@ -1,6 +1,7 @@
 #include "PortraitWindowTest.h"
 
 #include "Abilities.h"
+#include "BesideWindow.h"
 #include "PortraitWindow.h"
 #include "ShareWindowOpen.h"
 #include "Units.h"
@@ -209,4 +210,43 @@ void PortraitWindowTest::placedLeftOfTheMainWindow()
     QVERIFY2(!w.isNormalState(), "a minimised portrait counts as normal");
     w.showNormal();
     QVERIFY(w.isNormalState());
+}
+
+void PortraitWindowTest::negativeValueDrawsItsBarLeftOfX1()
+{
+    PortraitWindow w;
+    w.setHeightTwips(7200);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QImage empty = w.grab().toImage();
+    // 弹跳 -10: X2 = X1 - 185, and the bar runs there.
+    const double x2 = w.barX1(1) + 18.5 * -10;
+    w.setBarX2(1, x2);
+    const QImage drawn = w.grab().toImage();
+    const int y = w.valueLabel(1)->geometry().center().y();
+    const int x = twipsToPixels((w.barX1(1) + x2) / 2);
+    QVERIFY2(drawn.pixelColor(x, y) != empty.pixelColor(x, y), "a negative value draws no bar");
+    const int right = twipsToPixels(w.barX1(1) + 100);
+    QCOMPARE(drawn.pixelColor(right, y), empty.pixelColor(right, y));
+}
+
+void PortraitWindowTest::besideByOuterGeometry()
+{
+    using BesideWindow::Side;
+    const QRect anchor(500, 100, 400, 300);
+    const QSize outer(200, 250);
+    const int gap = twipsToPixels(200);
+    const QRect wide(0, 0, 1280, 1024);
+    QCOMPARE(BesideWindow::position(anchor, outer, Side::Left, 200, wide), QPoint(500 - gap - 200, 100));
+    QCOMPARE(BesideWindow::position(anchor, outer, Side::Right, 200, wide), QPoint(900 + gap, 100));
+    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, wide), QPoint(900 + gap, 100));
+    // Room for exactly its width on the right still counts; a pixel less doesn't.
+    const QRect exact(0, 0, 900 + gap + 200, 1024);
+    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, exact), QPoint(900 + gap, 100));
+    const QRect narrow(0, 0, 900 + gap + 199, 1024);
+    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, narrow), QPoint(500 - gap - 200, 100));
+    // A screen that doesn't start at 0 (a second monitor).
+    const QRect second(1280, 0, 1280, 1024);
+    QCOMPARE(BesideWindow::position(anchor.translated(1280, 0), outer, Side::RightIfRoom, 200, second),
+             QPoint(2180 + gap, 100));
 }

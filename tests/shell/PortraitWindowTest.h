@@ -14,6 +14,8 @@ private Q_SLOTS:
     void pictureIsDrawnOrTheNoticeIsShown();
     void barsAndValuesFollowTheCalculator();
     void placedLeftOfTheMainWindow();
+    void negativeValueDrawsItsBarLeftOfX1();
+    void besideByOuterGeometry();
 
 private:
     QTemporaryDir m_dir;

@@ -1,6 +1,7 @@
 #include "AnnouncementWindowTest.h"
 #include "FadeTest.h"
 #include "PortraitWindowTest.h"
+#include "QtTranslationsTest.h"
 #include "ShareTest.h"
 #include "ShareWindowTest.h"
 
@@ -13,5 +14,6 @@ int main(int argc, char *argv[])
     // The plain page views: fast, and the same on every machine.
     qputenv("ZRC_NO_WEBENGINE", "1");
     QApplication app(argc, argv);
-    return runTestClasses<FadeTest, ShareTest, ShareWindowTest, PortraitWindowTest, AnnouncementWindowTest>(argc, argv);
+    return runTestClasses<FadeTest, ShareTest, ShareWindowTest, PortraitWindowTest, AnnouncementWindowTest,
+                          QtTranslationsTest>(argc, argv);
 }
