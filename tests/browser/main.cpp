@@ -1,5 +1,6 @@
 #include "ListsTest.h"
 #include "MotionTest.h"
+#include "NoticesTest.h"
 #include "RecordTest.h"
 #include "SampleTest.h"
 
@@ -10,5 +11,5 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runTestClasses<ListsTest, RecordTest, MotionTest, SampleTest>(argc, argv);
+    return runTestClasses<ListsTest, RecordTest, MotionTest, SampleTest, NoticesTest>(argc, argv);
 }

@@ -1,5 +1,7 @@
 #include "AnnouncementWindowTest.h"
 #include "FadeTest.h"
+#include "GuideWindowTest.h"
+#include "NoticesTest.h"
 #include "PortraitWindowTest.h"
 #include "ShareTest.h"
 
@@ -12,5 +14,6 @@ int main(int argc, char *argv[])
     // The plain page views: fast, and the same on every machine.
     qputenv("ZRC_NO_WEBENGINE", "1");
     QApplication app(argc, argv);
-    return runTestClasses<FadeTest, ShareTest, PortraitWindowTest, AnnouncementWindowTest>(argc, argv);
+    return runTestClasses<FadeTest, ShareTest, PortraitWindowTest, AnnouncementWindowTest, GuideWindowTest,
+                          NoticesTest>(argc, argv);
 }
