@@ -32,6 +32,16 @@ GuideWindow::GuideWindow(std::function<void()> showMain, QWidget *parent)
     setObjectName(QStringLiteral("News"));
     setWindowTitle(NoticeTexts::GuideTitle);
 
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(3000);
+    connect(Timer2, &QTimer::timeout, this, &GuideWindow::Timer2_Timer);
+}
+
+// The controls are made only when the tour shows: a returning user's
+// start-up does not pay for them.
+void GuideWindow::buildControls()
+{
     ClickLabel **pictures[] = {&Picture1, &Picture2, &Picture3};
     for (int i = 0; i < 3; ++i) {
         auto *picture = new ClickLabel(QString(), this);
@@ -58,11 +68,6 @@ GuideWindow::GuideWindow(std::function<void()> showMain, QWidget *parent)
                           twipsToPixels(ButtonWidth), twipsToPixels(ButtonHeight));
     Command1->hide();
     connect(Command1, &QPushButton::clicked, this, &GuideWindow::Command1_Click);
-
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(3000);
-    connect(Timer2, &QTimer::timeout, this, &GuideWindow::Timer2_Timer);
 }
 
 GuideWindow::~GuideWindow() = default;
@@ -83,6 +88,7 @@ void GuideWindow::Form_Load()
         openMain();
         return;
     }
+    buildControls();
     Picture1->setPixmap(first);
     Picture2->setPixmap(tourPicture(2));
     Picture3->setPixmap(tourPicture(3));

@@ -38,6 +38,7 @@ public:
     // Whether the tour is showing (false once the main window was opened).
     bool touring() const { return m_touring; }
 
+    // The controls exist once the tour shows.
     ClickLabel *Picture1 = nullptr; // ZRCimages/New1.jpg
     ClickLabel *Picture2 = nullptr; // New2.jpg
     ClickLabel *Picture3 = nullptr; // New3.jpg
@@ -49,6 +50,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void buildControls();
     void openMain();
     // Shows picture n (1 to 3) if it holds one; otherwise the next one,
     // and after the last the readme.

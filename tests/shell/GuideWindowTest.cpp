@@ -124,6 +124,7 @@ void GuideWindowTest::returningUserNeverSeesTheGuide()
     QCOMPARE(guide.mainShown, 1);
     QCOMPARE(guide.counter.shows, 0);
     QVERIFY(!guide.window.touring());
+    QVERIFY2(!guide.window.Text1, "a returning user's start-up builds the tour's controls");
     QCOMPARE(Versions::run().Sver0(), 3.1f);
     QVERIFY2(!Versions::run().sverSet(), "the data version counts as read before the notice read it");
     QCOMPARE(world.stored(QStringLiteral("fver")), QStringLiteral("3.20"));
