@@ -106,6 +106,8 @@ void GuideWindow::openMain()
 
 void GuideWindow::showPicture(int n)
 {
+    if (!Picture1)
+        return; // no tour
     ClickLabel *pictures[] = {Picture1, Picture2, Picture3};
     for (ClickLabel *picture : pictures)
         picture->hide();
@@ -137,6 +139,8 @@ void GuideWindow::showReadme()
 
 void GuideWindow::Timer2_Timer()
 {
+    if (!Command1)
+        return;
     Command1->show();
     Command1->raise();
     Timer2->stop();
