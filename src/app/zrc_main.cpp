@@ -1,5 +1,5 @@
-// zrc: the program. Until the guide window exists it opens the main window
-// directly.
+// zrc: the program. It starts with the guide window, which opens the main
+// window.
 
 #include "AppFont.h"
 #include "AppPaths.h"
@@ -9,6 +9,7 @@
 #include "Main.h"
 #include "ZoneWiring.h"
 #include "QtTranslations.h"
+#include "StartUpWiring.h"
 #include "WebSandbox.h"
 #include "zrc_version.h"
 
@@ -29,12 +30,13 @@ int main(int argc, char *argv[])
     wireComparison(main);
     wireAssistants(main);
     wireZonePing(main);
-    main.show();
+    const auto guide = startThroughGuide(main);
 
     // ZRC_STARTUP_PROBE=1: print when the window is up with its lists filled,
     // then quit (bench/startup).
     if (qEnvironmentVariableIsSet("ZRC_STARTUP_PROBE")) {
         // The box of teams always holds the all-characters entry once loaded.
+        main.winId(); // the window exists even while the guide's tour shows
         new ExposeProbe(main.windowHandle(), [&main] { return main.Qiudui->count() > 0; });
     }
     return app.exec();

@@ -74,10 +74,13 @@ public:
     void Timer5_Timer(); // end the blinking
     void Timer6_Timer(); // caption: program version
     void Timer7_Timer(); // caption: data version
+    void Timer8_Timer(); // database-upgrade notice
+    void Timer9_Timer(); // update check
 
-    // Data version of the database: 0 until the upgrade notice reads it.
-    double Sver() const { return m_sver; }
-    void setSver(double version) { m_sver = version; }
+    // The run's data version (Versions::run().Sver()): 0 until the upgrade
+    // notice reads it.
+    double Sver() const;
+    void setSver(double version);
 
     const BuildEngine &engine() const { return m_engine; }
     const Fade &fade() const { return m_fade; }
@@ -136,7 +139,6 @@ private:
     BuildEngine m_engine;
     Fade m_fade;
     TipStrip m_strip;
-    double m_sver = 0;
     bool m_loaded = false;
     quint64 m_seenTip = 0;
     quint64 m_seenFocus = 0;
@@ -202,4 +204,6 @@ public:
     QTimer *Timer5 = nullptr;
     QTimer *Timer6 = nullptr;
     QTimer *Timer7 = nullptr;
+    QTimer *Timer8 = nullptr;
+    QTimer *Timer9 = nullptr;
 };

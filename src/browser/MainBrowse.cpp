@@ -44,6 +44,8 @@ void Main::Form_Load()
     applyOpacity();
     Timer2->start();
     Timer6->start();
+    Timer8->start();
+    Timer9->start();
 
     Qiudui->clear();
     Qiudui->addItems(m_database.teams());

@@ -243,6 +243,8 @@ void Main::buildTimers()
     Timer5 = timer("Timer5", 1300);
     Timer6 = timer("Timer6", 6500);
     Timer7 = timer("Timer7", 6500);
+    Timer8 = timer("Timer8", 3000);
+    Timer9 = timer("Timer9", 30000);
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Main::Timer2_Timer);
     connect(Timer3, &QTimer::timeout, this, &Main::Timer3_Timer);
@@ -250,4 +252,6 @@ void Main::buildTimers()
     connect(Timer5, &QTimer::timeout, this, &Main::Timer5_Timer);
     connect(Timer6, &QTimer::timeout, this, &Main::Timer6_Timer);
     connect(Timer7, &QTimer::timeout, this, &Main::Timer7_Timer);
+    connect(Timer8, &QTimer::timeout, this, &Main::Timer8_Timer);
+    connect(Timer9, &QTimer::timeout, this, &Main::Timer9_Timer);
 }

@@ -5,8 +5,9 @@
 
 #include "Configuration.h"
 #include "PortraitWindow.h"
+#include "HttpGet.h"
+#include "Versions.h"
 #include "WindowList.h"
-#include "zrc_version.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -62,7 +63,16 @@ void Main::Timer3_Timer()
 
 void Main::exitRoutine()
 {
-    Configuration::writeDataVersion(m_sver);
+    // An answer still on its way is of no use now.
+    if (HttpClient *client = HttpClient::existing())
+        client->dropPending();
+    // The data version as this run knows it. Never read (the window closed
+    // before the upgrade notice ran, or the database has none): what was
+    // stored stays, so a version is never announced twice.
+    const Versions &versions = Versions::run();
+    if (versions.sverSet())
+        Configuration::write(Configuration::VersionSection, Configuration::DataVersionKey,
+                             VersionText::plain(versions.Sver()));
     WindowList::closeAllNewestFirst();
     // Closed among them when it was listed; otherwise here.
     if (isVisible())
@@ -104,23 +114,14 @@ void Main::setCaption(const QString &text, quint32 bgr)
 
 void Main::Timer6_Timer()
 {
-    setCaption(QStringLiteral("软件信息 Ver ") + QStringLiteral(ZRC_VERSION_STRING) + u' ', 0x404040);
+    setCaption(QStringLiteral("软件信息 Ver ") + VersionText::oneDecimal(Versions::run().Fver()) + u' ', 0x404040);
     Timer6->stop();
     Timer7->start();
 }
 
-// Versions in the caption carry one decimal and no leading zero: 3.2, .5, .0.
-static QString versionText(double version)
-{
-    QString text = QString::number(version, 'f', 1);
-    if (text.startsWith(QLatin1String("0.")) || text.startsWith(QLatin1String("-0.")))
-        text.remove(text.indexOf(u'0'), 1);
-    return text;
-}
-
 void Main::Timer7_Timer()
 {
-    setCaption(QStringLiteral("数据版本 ") + versionText(m_sver) + u' ', 0x008080);
+    setCaption(QStringLiteral("数据版本 ") + VersionText::oneDecimal(Versions::run().Sver()) + u' ', 0x008080);
     Timer7->stop();
     Timer6->start();
 }

@@ -5,6 +5,7 @@
 #include <QNetworkReply>
 #include <QPointer>
 #include <QStringDecoder>
+#include <QTimer>
 
 namespace {
 
@@ -12,9 +13,21 @@ struct Pending {
     QPointer<QObject> receiver;
     std::function<void(const HttpAnswer &)> done;
     QByteArray body;
+    bool timedOut = false;
 };
 
 const char *const PendingProperty = "zrcPending";
+
+Pending *pendingOf(const QNetworkReply *reply)
+{
+    return static_cast<Pending *>(reply->property(PendingProperty).value<void *>());
+}
+
+HttpClient *&theClient()
+{
+    static HttpClient *client = nullptr;
+    return client;
+}
 
 } // namespace
 
@@ -28,31 +41,49 @@ QString decodeGbk(const QByteArray &bytes)
 
 HttpClient &HttpClient::instance()
 {
-    static HttpClient *client = new HttpClient; // lives until the process ends
-    return *client;
+    if (!theClient())
+        theClient() = new HttpClient; // lives as long as the application
+    return *theClient();
 }
+
+HttpClient *HttpClient::existing() { return theClient(); }
 
 HttpClient::HttpClient() : QObject(QCoreApplication::instance()), m_manager(new QNetworkAccessManager(this))
 {
-    m_manager->setTransferTimeout(TimeLimitMs);
     if (QCoreApplication *app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &HttpClient::dropPending);
+    // Gone with the application: a later instance() makes a new one.
+    connect(this, &QObject::destroyed, [] { theClient() = nullptr; });
 }
 
 void HttpClient::get(const QUrl &url, QObject *receiver, std::function<void(const HttpAnswer &)> done)
 {
     QNetworkRequest request(url);
-    request.setTransferTimeout(TimeLimitMs);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply *reply = m_manager->get(request);
-    auto *pending = new Pending{receiver, std::move(done), {}};
+    auto *pending = new Pending{receiver, std::move(done), {}, false};
     reply->setProperty(PendingProperty, QVariant::fromValue(static_cast<void *>(pending)));
+
+    // One limit for the whole request: a server that trickles a byte now and
+    // then would keep a limit on silence alone waiting for ever.
+    auto *deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, this, [reply] {
+        if (Pending *p = pendingOf(reply)) {
+            p->timedOut = true;
+            reply->abort(); // finishes the reply
+        }
+    });
+    deadline->start(m_timeLimitMs);
 
     // A whole limit may arrive before the reply finishes: keep what fits and
     // stop reading, so a huge body never fills memory.
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply, pending] {
-        pending->body += reply->read(BodyLimit - pending->body.size());
-        if (pending->body.size() >= BodyLimit)
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
+        Pending *p = pendingOf(reply);
+        if (!p)
+            return;
+        p->body += reply->read(BodyLimit - p->body.size());
+        if (p->body.size() >= BodyLimit)
             finish(reply);
     });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { finish(reply); });
@@ -60,41 +91,53 @@ void HttpClient::get(const QUrl &url, QObject *receiver, std::function<void(cons
 
 void HttpClient::finish(QNetworkReply *reply)
 {
-    auto *pending = static_cast<Pending *>(reply->property(PendingProperty).value<void *>());
+    Pending *pending = pendingOf(reply);
     if (!pending)
         return;
     reply->setProperty(PendingProperty, QVariant());
     reply->disconnect(this);
 
     HttpAnswer answer;
-    const bool cut = pending->body.size() >= BodyLimit;
-    if (!cut)
+    if (pending->body.size() < BodyLimit && !pending->timedOut)
         pending->body += reply->read(BodyLimit - pending->body.size());
+    answer.cut = pending->body.size() >= BodyLimit;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (cut || (reply->error() == QNetworkReply::NoError && (status == 0 || (status >= 200 && status < 300)))) {
+    const bool statusOk = status == 0 || (status >= 200 && status < 300); // 0: a file page
+    if (answer.cut ? statusOk : (reply->error() == QNetworkReply::NoError && statusOk && !pending->timedOut)) {
         answer.ok = true;
         answer.body = decodeGbk(pending->body);
     } else {
-        answer.error = reply->errorString();
+        answer.error = pending->timedOut ? QStringLiteral("time limit reached") : reply->errorString();
     }
-    if (cut)
+    if (answer.cut)
         reply->abort();
     reply->deleteLater();
 
-    if (!m_dropping && pending->receiver)
-        pending->done(answer);
+    // Taken out first: `done` may start another request or end the program.
+    const QPointer<QObject> receiver = pending->receiver;
+    const auto done = std::move(pending->done);
     delete pending;
+    if (receiver)
+        done(answer);
 }
 
 void HttpClient::dropPending()
 {
-    m_dropping = true;
     for (QNetworkReply *reply : m_manager->findChildren<QNetworkReply *>()) {
-        if (auto *pending = static_cast<Pending *>(reply->property(PendingProperty).value<void *>())) {
+        if (Pending *pending = pendingOf(reply)) {
             reply->setProperty(PendingProperty, QVariant());
             delete pending;
         }
         reply->disconnect(this);
         reply->abort();
+        reply->deleteLater();
     }
+}
+
+int HttpClient::pendingCount() const
+{
+    int count = 0;
+    for (const QNetworkReply *reply : m_manager->findChildren<QNetworkReply *>())
+        count += pendingOf(reply) != nullptr;
+    return count;
 }

@@ -15,7 +15,8 @@ class QNetworkReply;
 struct HttpAnswer {
     bool ok = false;
     QString body;
-    QString error; // for logs and tests only, never shown
+    bool cut = false;  // the body was longer than the size limit
+    QString error;     // for logs and tests only, never shown
 };
 
 // The program's one HTTP client: plain GETs that answer asynchronously, so no
@@ -28,21 +29,31 @@ public:
     static constexpr qint64 BodyLimit = 1 << 20; // 1 MiB
 
     static HttpClient &instance();
+    // The client when it was made already, else null: the exit routine
+    // drops answers without making a client for it.
+    static HttpClient *existing();
 
     // Starts a GET of `url`. `done` runs later on the GUI thread with the
     // answer, exactly once, unless `receiver` is destroyed first or the
-    // program began to exit (then the answer is dropped).
+    // answer was dropped. The whole request, from connecting to the last
+    // byte, must be over within the time limit.
     void get(const QUrl &url, QObject *receiver, std::function<void(const HttpAnswer &)> done);
 
     // Drops every answer still to come (the exit routine calls it).
     void dropPending();
+    // Requests still waiting for their answer.
+    int pendingCount() const;
+
+    // The whole-request limit for later requests (tests shorten it).
+    void setTimeLimitMs(int ms) { m_timeLimitMs = ms; }
+    int timeLimitMs() const { return m_timeLimitMs; }
 
 private:
     HttpClient();
     void finish(QNetworkReply *reply);
 
     QNetworkAccessManager *m_manager;
-    bool m_dropping = false;
+    int m_timeLimitMs = TimeLimitMs;
 };
 
 // The GBK text of a body (U+FFFD for bytes that do not decode).

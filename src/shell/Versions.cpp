@@ -1,6 +1,7 @@
 #include "Versions.h"
 
 #include "Numbers.h"
+#include "zrc_version.h"
 
 #include <charconv>
 #include <cmath>
@@ -32,6 +33,11 @@ QString oneDecimal(VersionNumber v)
 }
 
 } // namespace VersionText
+
+VersionNumber Versions::programVersion()
+{
+    return VersionText::read(QStringLiteral(ZRC_VERSION_STRING));
+}
 
 Versions &Versions::run()
 {

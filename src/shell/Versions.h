@@ -28,6 +28,8 @@ QString oneDecimal(VersionNumber v);
 class Versions {
 public:
     static Versions &run(); // the run's versions
+    // The program's version, from the project's one version (3.2).
+    static VersionNumber programVersion();
 
     VersionNumber Fver() const { return m_fver; }
     VersionNumber Sver() const { return m_sver; }
@@ -43,7 +45,7 @@ public:
     void reset() { *this = Versions(); } // tests
 
 private:
-    VersionNumber m_fver = 0;
+    VersionNumber m_fver = programVersion();
     VersionNumber m_sver = 0;
     VersionNumber m_sver0 = 0;
     bool m_sverSet = false;

@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "Random.h"
 #include "Units.h"
+#include "Versions.h"
 #include "WindowList.h"
 
 #include <QAbstractItemView>
@@ -61,6 +62,7 @@ TestWorld::TestWorld()
     AppPaths::setConfigPath(configPath());
     AppPaths::setLegacyConfigPath(QString());
     Random::setSource([this] { return m_draws.isEmpty() ? 0.0 : m_draws.takeFirst(); });
+    Versions::run().reset();
 }
 
 TestWorld::~TestWorld()
@@ -68,6 +70,7 @@ TestWorld::~TestWorld()
     m_main.reset();
     WindowList::clear();
     Random::setSource({});
+    Versions::run().reset();
     qInstallMessageHandler(testLogHandler);
 }
 

@@ -4,6 +4,7 @@
 #include "MendsTest.h"
 #include "MotionTest.h"
 #include "PlacementTest.h"
+#include "NoticesTest.h"
 #include "RecordTest.h"
 #include "SampleTest.h"
 
@@ -18,5 +19,5 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
         return runTestClasses<PlacementTest>(argc, argv);
     return runTestClasses<ListsTest, RecordTest, MotionTest, MainLinksTest, SampleTest, ExplainTest, MendsTest,
-                          PlacementTest>(argc, argv);
+                          PlacementTest, NoticesTest>(argc, argv);
 }

@@ -1,4 +1,6 @@
+#include "HttpClientTest.h"
 #include "MessageRecorder.h"
+#include "RunTestClasses.h"
 #include "OpenPage.h"
 #include "Random.h"
 #include "WebView.h"
@@ -241,9 +243,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
-    PlatformTest test;
     QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return runTestClasses<PlatformTest, HttpClientTest>(argc, argv);
 }
 
 #include "tst_platform.moc"

@@ -1,5 +1,7 @@
 #include "AnnouncementWindowTest.h"
 #include "FadeTest.h"
+#include "GuideWindowTest.h"
+#include "NoticesTest.h"
 #include "PortraitWindowTest.h"
 #include "QtTranslationsTest.h"
 #include "ShareTest.h"
@@ -15,5 +17,5 @@ int main(int argc, char *argv[])
     qputenv("ZRC_NO_WEBENGINE", "1");
     QApplication app(argc, argv);
     return runTestClasses<FadeTest, ShareTest, ShareWindowTest, PortraitWindowTest, AnnouncementWindowTest,
-                          QtTranslationsTest>(argc, argv);
+                          QtTranslationsTest, GuideWindowTest, NoticesTest>(argc, argv);
 }

@@ -1,0 +1,28 @@
+#include "UpgradeNotice.h"
+
+#include "GameDatabase.h"
+#include "MessageBox.h"
+#include "NoticeTexts.h"
+#include "ShareWindowOpen.h"
+#include "Versions.h"
+
+bool upgradeNoticeTick(const GameDatabase &database)
+{
+    Versions &versions = Versions::run();
+    if (versions.Fver() == versions.Sver())
+        return true;
+
+    const QString section = QStringLiteral("数据信息");
+    const QString stored = database.value(section, QStringLiteral("数据版本"));
+    const QString changes = database.value(section, QStringLiteral("变更内容"));
+    if (stored.isEmpty())
+        return false;
+    versions.setSver(VersionText::read(stored));
+    if (versions.Sver() != versions.Sver0()) {
+        MessageBox::show(NoticeTexts::upgradeMessage(versions.Sver(), changes), MessageBox::Icon::Information,
+                         NoticeTexts::UpgradeTitle);
+        ShareWindowOpen(NoticeTexts::upgradePost(versions.Sver(), changes, versions.Fver()),
+                        NoticeTexts::UpgradeShareTitle);
+    }
+    return false;
+}

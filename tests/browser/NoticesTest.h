@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+class NoticesTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dataVersionIsAnnouncedOnceAndNeverAgain();
+    void exitKeepsTheStoredVersionWhenNoneWasRead();
+    void newerProgramMinimisesTheMainWindow();
+    void answerAfterTheExitBeganIsDropped();
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+class GuideWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstRunTourReadmeStartAndShare();
+    void returningUserNeverSeesTheGuide();
+    void otherOrUnreadableStoredVersionsShowTheTour();
+    void withoutItsFirstPictureTheTourIsSkippedAndOfferedAgain();
+    void unreadableLaterPicturesAreSteppedPast();
+    void missingDatabaseWarnsAndStartUpGoesOn();
+    void missingReadmeIsSaidInTheTextBox();
+    void closingTheGuideDuringTheTourLeavesNoWindow();
+};
