@@ -5,16 +5,24 @@
 #include "AppPaths.h"
 #include "ExposeProbe.h"
 #include "Main.h"
+#include "QtTranslations.h"
+#include "ZrcCommandLine.h"
 #include "zrc_version.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
+    if (const int status = answerCommandLine(argc, argv); status >= 0)
+        return status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zrc"));
     QApplication::setApplicationVersion(QStringLiteral(ZRC_VERSION_STRING));
+    QApplication::setDesktopFileName(QStringLiteral("cn.zrc.assistant"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zrc-256.png")));
+    useQtTranslations(app);
     AppPaths::init(QApplication::arguments());
     useProgramFont(app);
 
