@@ -138,10 +138,10 @@ as_player zrc-cli build --help >/dev/null || fail "zrc-cli build --help"
 as_player zrc --version || fail "zrc --version"
 json=$(as_player zrc-cli build --json 普通角色 ZYe=G Dji=11级) || fail "zrc-cli build --json"
 grep -q '"character": "普通角色"' <<<"$json" || fail "zrc-cli build --json printed no character: $json"
-pass "zrc-cli build --json 普通角色 ZYe=G Dji=11级: $(wc -l <<<"$json") lines of JSON, total $(grep -o '"total": "[0-9]*"' <<<"$json" | head -n1)"
+pass "zrc-cli build --json 普通角色 ZYe=G Dji=11级: $(wc -l <<<"$json") lines of JSON, $(grep -o '"total": "[0-9]*"' <<<"$json" | head -n1)"
 
 step "zrc under Xvfb"
-in_root apt-get install -y -qq --no-install-recommends xvfb xauth x11-utils >>"$build/package-install.log" 2>&1 \
+in_root apt-get install -y -qq --no-install-recommends xvfb xauth x11-utils xdotool >>"$build/package-install.log" 2>&1 \
   || fail "could not install Xvfb in the root"
 mkdir -p "$root/tmp/fb" && chmod 1777 "$root/tmp/fb"
 cat >"$root/tmp/run-zrc.sh" <<'EOF'
@@ -158,13 +158,19 @@ for id in $(xwininfo -root -tree | awk '/\("zrc" "zrc"\)/ {print $1}'); do
     shown=$((shown + 1))
   fi
 done
+# For the screenshot: "随便看看" (look around) picks a character, whose
+# record and picture then come from the installed data.
+main=$(xdotool search --name '^ZR角色助手$' | head -n1)
+if [ -n "$main" ]; then xdotool mousemove --window "$main" 410 34 click 1; sleep 3; fi
 cp /tmp/fb/Xvfb_screen0 /tmp/fb/screen.xwd 2>/dev/null || true
+kill -0 "$pid" 2>/dev/null || { echo "zrc exited after the pick:"; cat /tmp/fb/zrc.log; exit 1; }
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 [ "$shown" -gt 0 ]
 EOF
 chmod 755 "$root/tmp/run-zrc.sh"
-as_player xvfb-run -a -s "-screen 0 1280x1024x24 -fbdir /tmp/fb" /tmp/run-zrc.sh \
+# A Chinese desktop: Qt's own buttons come from qt6-translations-l10n.
+as_player LANG=zh_CN.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24 -fbdir /tmp/fb" /tmp/run-zrc.sh \
   || fail "zrc did not stay up with a window shown"
 pass "zrc stayed up 12 s with its window shown"
 if [[ -s "$root/tmp/fb/screen.xwd" ]] && command -v convert >/dev/null; then
