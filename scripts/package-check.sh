@@ -41,7 +41,10 @@ security=$(grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2}
 
 # ---------------------------------------------------------------- the package
 step "Building the package in $build"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRC_BUILD_TESTS=OFF -DZRC_BUILD_BENCH=OFF >/dev/null
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRC_BUILD_TESTS=OFF -DZRC_BUILD_BENCH=OFF \
+  "${launcher[@]}" >/dev/null
 rm -f "$build"/zrc_*.deb
 cmake --build "$build" -j"$(nproc)" --target package >"$build/package-build.log" 2>&1 \
   || { tail -n 30 "$build/package-build.log"; fail "the package did not build (see $build/package-build.log)"; }
