@@ -150,7 +150,9 @@ mkdir -p "$root/tmp/fb" && chmod 1777 "$root/tmp/fb"
 cat >"$root/tmp/run-zrc.sh" <<'EOF'
 #!/bin/sh
 # Starts zrc, gives it time to come up, then reports its viewable windows.
-zrc >/tmp/fb/zrc.log 2>&1 &
+# A Chinese desktop: Qt's own buttons come from qt6-translations-l10n. (The
+# root has no locales; Qt reads the variable itself, the X tools need C.UTF-8.)
+LANG=zh_CN.UTF-8 zrc >/tmp/fb/zrc.log 2>&1 &
 pid=$!
 sleep 12
 if ! kill -0 "$pid" 2>/dev/null; then echo "zrc exited:"; cat /tmp/fb/zrc.log; exit 1; fi
@@ -172,8 +174,7 @@ wait "$pid" 2>/dev/null || true
 [ "$shown" -gt 0 ]
 EOF
 chmod 755 "$root/tmp/run-zrc.sh"
-# A Chinese desktop: Qt's own buttons come from qt6-translations-l10n.
-as_player LANG=zh_CN.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24 -fbdir /tmp/fb" /tmp/run-zrc.sh \
+as_player xvfb-run -a -s "-screen 0 1280x1024x24 -fbdir /tmp/fb" /tmp/run-zrc.sh \
   || fail "zrc did not stay up with a window shown"
 pass "zrc stayed up 12 s with its window shown"
 if [[ -s "$root/tmp/fb/screen.xwd" ]] && command -v convert >/dev/null; then
