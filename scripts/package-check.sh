@@ -165,8 +165,13 @@ for id in $(xwininfo -root -tree | awk '/\("zrc" "zrc"\)/ {print $1}'); do
 done
 # For the screenshot: "随便看看" (look around) picks a character, whose
 # record and picture then come from the installed data.
-main=$(xdotool search --name '^ZR角色助手$' | head -n1)
-if [ -n "$main" ]; then xdotool mousemove --window "$main" 410 34 click 1; sleep 3; fi
+main=$(xwininfo -root -tree | awk '/ "ZR角色助手": \("zrc" "zrc"\)/ {print $1; exit}')
+if [ -n "$main" ]; then
+  xdotool mousemove --window "$main" 410 34 click 1
+  sleep 3
+else
+  echo "no window named ZR角色助手 to click"
+fi
 cp /tmp/fb/Xvfb_screen0 /tmp/fb/screen.xwd 2>/dev/null || true
 kill -0 "$pid" 2>/dev/null || { echo "zrc exited after the pick:"; cat /tmp/fb/zrc.log; exit 1; }
 kill "$pid"
