@@ -13,7 +13,8 @@
 // `get` shows what the program would read and never changes the file, not
 // even the removal of an empty key that a read of the configuration does.
 // `set` writes as the program writes: file, section and key are created as
-// needed, and --delete removes the key.
+// needed, and --delete removes the key. Words after `--` are taken as they
+// are, so a value may begin with a dash (or be "--delete" itself).
 
 namespace {
 
@@ -35,7 +36,7 @@ int get(const QStringList &args)
     return 0;
 }
 
-int set(const QStringList &args)
+int set(const QStringList &args, bool valueIsLiteral)
 {
     if (args.size() != 4)
         return fail(QStringLiteral("用法: zrc-cli ini set FILE SECTION KEY (VALUE | --delete)"));
@@ -43,7 +44,7 @@ int set(const QStringList &args)
         return fail(QStringLiteral("不是文件: ") + args[0]);
     // An empty argument may arrive as a null string, which would delete.
     QString value = args[3].isNull() ? QString(QLatin1StringView("")) : args[3];
-    if (value == QLatin1String("--delete"))
+    if (!valueIsLiteral && value == QLatin1String("--delete"))
         value = QString();
     mIni::setIniFile(args[0], mIni::Access::ReadWrite);
     if (!mIni::IniWrite(args[1], args[2], value))
@@ -53,12 +54,16 @@ int set(const QStringList &args)
 
 } // namespace
 
-int runIniCommand(const QStringList &args)
+int runIniCommand(const QStringList &arguments)
 {
+    QStringList args = arguments;
+    const qsizetype end = args.indexOf(QStringLiteral("--"));
+    if (end >= 0)
+        args.removeAt(end);
     const QString command = args.value(0);
     if (command == QLatin1String("get"))
         return get(args.mid(1));
     if (command == QLatin1String("set"))
-        return set(args.mid(1));
+        return set(args.mid(1), end >= 0 && end <= 4);
     return fail(QStringLiteral("用法: zrc-cli ini (get | set) FILE SECTION KEY [VALUE | --delete]"));
 }

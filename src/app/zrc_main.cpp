@@ -11,18 +11,24 @@
 #include "QtTranslations.h"
 #include "StartUpWiring.h"
 #include "WebSandbox.h"
+#include "ZrcCommandLine.h"
 #include "zrc_version.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
+    if (const int status = answerCommandLine(argc, argv); status >= 0)
+        return status;
     allowWebViewsAsRoot();
     QApplication app(argc, argv);
     loadQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("zrc"));
     QApplication::setApplicationVersion(QStringLiteral(ZRC_VERSION_STRING));
+    QApplication::setDesktopFileName(QStringLiteral("cn.zrc.assistant"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zrc-256.png")));
     AppPaths::init(QApplication::arguments());
     useProgramFont(app);
 

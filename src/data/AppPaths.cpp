@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -58,13 +59,9 @@ void AppPaths::init(const QStringList &arguments)
     Paths &p = paths();
     p.ready = true;
 
-    const QString dataDir = chosen(arguments, QStringLiteral("--data-dir"), "ZRC_DATA_DIR");
-    if (!dataDir.isEmpty())
-        p.dataDir = absolute(dataDir);
-    else if (QCoreApplication::instance())
-        p.dataDir = QCoreApplication::applicationDirPath();
-    else
-        p.dataDir = QDir::currentPath();
+    p.dataDir = findDataDir(chosen(arguments, QStringLiteral("--data-dir"), "ZRC_DATA_DIR"),
+                            QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                         : QDir::currentPath());
 
     const QString config = chosen(arguments, QStringLiteral("--config"), "ZRC_CONFIG");
     p.legacyConfigPath.clear();
@@ -78,6 +75,19 @@ void AppPaths::init(const QStringList &arguments)
         p.legacyConfigPath = QStringLiteral("C:/Windows/") + ConfigFileName;
 #endif
     }
+}
+
+QString AppPaths::findDataDir(const QString &chosen, const QString &programDir)
+{
+    if (!chosen.isEmpty())
+        return absolute(chosen);
+    if (QFileInfo::exists(programDir + QStringLiteral("/ZRCdata.dat")))
+        return programDir;
+    const QString shared = QDir::cleanPath(programDir + QStringLiteral("/../share/zrc"));
+    if (QFileInfo(shared).isDir())
+        return shared;
+    // Neither: the program's folder, where the missing-database warning sends the user.
+    return programDir;
 }
 
 QString AppPaths::dataDir()

@@ -5,8 +5,10 @@
 
 // Where the program finds its data and keeps its configuration.
 //
-// Data folder: the program's folder, or `--data-dir DIR`, or the
-// environment variable ZRC_DATA_DIR. Configuration file: ZRCconfig.ini in
+// Data folder, first that applies: `--data-dir DIR`, the environment
+// variable ZRC_DATA_DIR, the program's folder when it holds ZRCdata.dat (the
+// build tree, a copied folder), then ../share/zrc beside the program (an
+// installed package, where the folder is read-only). Configuration file: ZRCconfig.ini in
 // the user's configuration folder (QStandardPaths::GenericConfigLocation,
 // the same for zrc and zrc-cli), or `--config FILE`, or ZRC_CONFIG. A
 // command-line option wins over the environment.
@@ -15,6 +17,10 @@ public:
     // Picks the options out of the program's arguments; other options are
     // left alone. Safe to call again (tests, or a later re-read).
     static void init(const QStringList &arguments);
+
+    // The data-folder rule on its own: `chosen` is the option or environment
+    // value (empty when neither was given).
+    static QString findDataDir(const QString &chosen, const QString &programDir);
 
     static QString dataDir();
     static QString configPath();

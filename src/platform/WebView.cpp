@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPluginLoader>
 
 namespace {
@@ -32,10 +33,23 @@ WebViewFactory *factory()
 
 } // namespace
 
-QString webViewPluginPath()
+QString webViewPluginPath(const QString &programDir)
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zrc-webview"));
+#if defined(Q_OS_WIN)
+    const QString suffix = QStringLiteral(".dll");
+#else
+    const QString suffix = QStringLiteral(".so");
+#endif
+    // Beside the program in the build tree and a copied folder; in the
+    // private library folder when installed.
+    const QString beside = QDir(programDir).filePath(QStringLiteral("zrc-webview"));
+    const QString installed = QDir::cleanPath(programDir + QStringLiteral("/../lib/zrc/zrc-webview"));
+    if (!QFileInfo::exists(beside + suffix) && QFileInfo::exists(installed + suffix))
+        return installed;
+    return beside;
 }
+
+QString webViewPluginPath() { return webViewPluginPath(QCoreApplication::applicationDirPath()); }
 
 bool webEngineAvailable() { return !forcedOff() && factory(); }
 

@@ -8,7 +8,7 @@
 class QWidget;
 
 // An embedded web page. The program itself never links the web engine: the
-// real view lives in the plugin zrc-webview beside the program, loaded on the
+// real view lives in the plugin zrc-webview (see webViewPluginPath()), loaded on the
 // first createWebView(); without it a plain fallback view is used.
 class WebView {
 public:
@@ -45,5 +45,7 @@ std::unique_ptr<WebView> createWebView(QWidget *parent);
 // Whether createWebView() makes real web views (loads the plugin if needed).
 bool webEngineAvailable();
 
-// The plugin's file name without suffix, in the program's folder.
+// The plugin's file name without suffix: in the program's folder, or in
+// ../lib/zrc beside it when only that one exists (an installed package).
 QString webViewPluginPath();
+QString webViewPluginPath(const QString &programDir);

@@ -3,6 +3,7 @@
 #include "GameDatabase.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +131,26 @@ private Q_SLOTS:
         AppPaths::init({});
         QCOMPARE(AppPaths::dataDir(), QCoreApplication::applicationDirPath());
         QVERIFY(AppPaths::configPath().endsWith(QStringLiteral("/ZRCconfig.ini")));
+    }
+
+    // Without an option: the program's folder when it holds the database,
+    // else the installed share folder beside it, else the program's folder.
+    void dataFolderWithoutOption()
+    {
+        QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const QString shared = root.filePath(QStringLiteral("share/zrc"));
+        QVERIFY(QDir().mkpath(bin));
+        QCOMPARE(AppPaths::findDataDir(QString(), bin), bin);
+
+        QVERIFY(QDir().mkpath(shared));
+        QCOMPARE(AppPaths::findDataDir(QString(), bin), shared);
+
+        writeBytes(bin + QStringLiteral("/ZRCdata.dat"), QByteArray());
+        QCOMPARE(AppPaths::findDataDir(QString(), bin), bin); // a copied folder wins
+
+        QCOMPARE(AppPaths::findDataDir(QStringLiteral("/opt/data/"), bin), QStringLiteral("/opt/data"));
+        QCOMPARE(AppPaths::findDataDir(QStringLiteral("rel/../d"), bin), QDir::current().absoluteFilePath(QStringLiteral("d")));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "WebView.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -150,6 +151,27 @@ private Q_SLOTS:
         view.reset();
         QVERIFY(widget.isNull());
         qunsetenv("ZRC_NO_WEBENGINE");
+    }
+
+    // Built or copied: the plugin beside the program. Installed: only in the
+    // private library folder next to the program's.
+    void pluginIsFoundBesideOrInstalled()
+    {
+        QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const QString lib = root.filePath(QStringLiteral("lib/zrc"));
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(lib));
+        auto touch = [](const QString &path) { QFile f(path); return f.open(QIODevice::WriteOnly); };
+#ifdef Q_OS_WIN
+        const QString suffix = QStringLiteral(".dll");
+#else
+        const QString suffix = QStringLiteral(".so");
+#endif
+        QCOMPARE(webViewPluginPath(bin), bin + QStringLiteral("/zrc-webview")); // neither: the error names the folder
+        QVERIFY(touch(lib + QStringLiteral("/zrc-webview") + suffix));
+        QCOMPARE(webViewPluginPath(bin), lib + QStringLiteral("/zrc-webview"));
+        QVERIFY(touch(bin + QStringLiteral("/zrc-webview") + suffix));
+        QCOMPARE(webViewPluginPath(bin), bin + QStringLiteral("/zrc-webview"));
     }
 
     void pluginShowsLocalPages()

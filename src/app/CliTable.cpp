@@ -1,0 +1,52 @@
+#include "CliCommands.h"
+
+// zrc-cli's commands, one row each, in the order `zrc-cli --help` lists them.
+
+namespace {
+
+const CliOption DataDir{{QStringLiteral("data-dir")}, QStringLiteral("DIR"),
+                        QStringLiteral("数据目录（ZRCdata.dat 所在的文件夹），默认与程序相同的规则")};
+
+} // namespace
+
+const QList<CliCommand> &cliCommands()
+{
+    static const QList<CliCommand> commands{
+        {QStringLiteral("ini"), QStringLiteral("按程序的方式读写配置格式的文件"),
+         {QStringLiteral("ini get FILE SECTION KEY"), QStringLiteral("ini set FILE SECTION KEY (VALUE | --delete)")},
+         QStringLiteral("get 打印程序读到的值，从不改动文件。\n"
+                        "set 按程序的方式写入：文件、节和键按需创建；--delete 删除这个键。\n"
+                        "以 - 开头的值写在 -- 之后，例如 zrc-cli ini set a.ini zrc k -- -5。"),
+         {{{QStringLiteral("delete")}, QString(), QStringLiteral("删除这个键（代替 VALUE）")}},
+         runIniCommand},
+        {QStringLiteral("build"), QStringLiteral("在计算器的引擎上重放一次角色能力设定"),
+         {QStringLiteral("build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...")},
+         QStringLiteral("先在“所有角色”里选中 CHARACTER，再按顺序在各列表里选择，与窗口里一样。\n"
+                        "列表名是窗口里的控件名，例如 ZYe=G Dji=11级 Xlian=训练Ⅰ Vip=VIP。\n"
+                        "当时未开放的选择使命令以状态 2 结束；不可叠加的选择只提示，继续重放。"),
+         {DataDir, {{QStringLiteral("json")}, QString(), QStringLiteral("以 JSON 打印整个计算器状态")}},
+         runBuildCommand},
+        {QStringLiteral("sheet"), QStringLiteral("打印能力表（复制到剪贴板的文字）或分享文字"),
+         {QStringLiteral("sheet [--data-dir DIR] [--post] CHARACTER [LIST=ITEM]...")},
+         QStringLiteral("与 build 一样重放设定，然后打印窗口复制的能力表；--post 打印分享文字。"),
+         {DataDir, {{QStringLiteral("post")}, QString(), QStringLiteral("打印分享文字而不是能力表")}},
+         runSheetCommand},
+        {QStringLiteral("levelup"), QStringLiteral("打印升级助手对给定经验和速度显示的内容"),
+         {QStringLiteral("levelup EXP [SPEED]")},
+         QStringLiteral("EXP 是当前经验，SPEED 是每天获得的经验（默认 2000）；"
+                        "打印窗口以这两个已保存文字打开时显示的内容。"),
+         {},
+         runLevelUpCommand},
+        {QStringLiteral("ping"), QStringLiteral("测量四个区的延迟并打印评价"),
+         {QStringLiteral("ping [--data-dir DIR]")},
+         QStringLiteral("向端点文件里每个区的服务器发送 ICMP 回显请求，打印每个区的时间和评价。"),
+         {DataDir},
+         runPingCommand},
+        // {QStringLiteral("db"), QStringLiteral("检查游戏数据库"),
+        //  {QStringLiteral("db check [--data-dir DIR]")},
+        //  QStringLiteral("读一遍 ZRCdata.dat，报告程序会遇到的问题；没有问题时状态为 0。"),
+        //  {DataDir},
+        //  runDbCommand},
+    };
+    return commands;
+}
