@@ -1,8 +1,12 @@
-// The yardstick: an empty Qt Widgets window that reports when it is exposed.
+// The yardsticks: a bare Qt Widgets window that reports when it is exposed.
+// With --chinese it shows one line of Chinese, which is the floor a Chinese
+// program starts from (the CJK font has to be found and loaded); without, it
+// shows nothing at all.
 
 #include "ExposeProbe.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 
 int main(int argc, char *argv[])
@@ -10,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.resize(457, 480);
+    if (app.arguments().contains(QStringLiteral("--chinese")))
+        (new QLabel(QStringLiteral("ZR角色助手：查看球队与角色"), &window))->move(20, 20);
     window.show();
     new ExposeProbe(window.windowHandle(), {});
     return app.exec();
