@@ -1,6 +1,6 @@
 #include "ComparisonWindow.h"
 
-#include "Beside.h"
+#include "BesideWindow.h"
 #include "BuildEngine.h"
 #include "ClickLabel.h"
 #include "MessageBox.h"
@@ -82,6 +82,11 @@ ComparisonWindow::ComparisonWindow(const BuildEngine &engine, const QWidget *mai
     setFixedSize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
     setMouseTracking(true);
     buildControls();
+    // Placed on load by a frame that may not be there yet: once it is, again.
+    connect(new FrameWatch(this), &FrameWatch::frameChanged, this, [this] {
+        if (m_placedUnframed)
+            placeBeside();
+    });
 }
 
 QLabel *ComparisonWindow::cell(int n, int row) const { return cells.at(n - 1).at(row); }
@@ -151,9 +156,25 @@ void ComparisonWindow::Form_Load()
     if (m_loaded)
         return;
     m_loaded = true;
-    Beside::place(this, m_mainWindow, Beside::Side::RightIfRoom, GapTwips);
+    placeBeside();
     m_slots.load();
     render();
+}
+
+void ComparisonWindow::placeBeside()
+{
+    BesideWindow::place(this, m_mainWindow, BesideWindow::Side::RightIfRoom, GapTwips);
+    if (m_follows)
+        BesideWindow::moveOuterTo(this, QPoint(BesideWindow::outerGeometry(m_follows).right() + 1,
+                                               BesideWindow::outerGeometry(this).top()));
+    m_placedUnframed = BesideWindow::frameMargins(this).isNull();
+}
+
+void ComparisonWindow::follow(const QWidget *first)
+{
+    m_follows = first;
+    if (m_loaded)
+        placeBeside();
 }
 
 void ComparisonWindow::ComDR_Click(int n)

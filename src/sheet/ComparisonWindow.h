@@ -2,6 +2,7 @@
 
 #include "ComparisonSlots.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -42,6 +43,14 @@ public:
     void Label_MouseDown(QLabel *label, Qt::MouseButton button);
     void Label_DblClick(QLabel *label);
 
+    // Where the window stands: beside the main window, right when there is
+    // room, else left; a window following another stands at that one's
+    // outer right edge instead, the top unchanged. Placed by outer geometry,
+    // and placed again when the window manager frames the window.
+    void placeBeside();
+    // The window another one follows (the second comparison window).
+    void follow(const QWidget *first);
+
     const ComparisonSlots &slots() const { return m_slots; }
     QLabel *cell(int n, int row) const;
 
@@ -63,6 +72,9 @@ private:
 
     const BuildEngine &m_engine;
     const QWidget *m_mainWindow;
+    QPointer<const QWidget> m_follows;
+    // Placed before the window manager framed the window.
+    bool m_placedUnframed = false;
     ComparisonSlots m_slots;
     bool m_loaded = false;
     bool m_unloaded = false;

@@ -1,6 +1,5 @@
 #include "ComparisonWindows.h"
 
-#include "Beside.h"
 #include "ComparisonWindow.h"
 #include "ClickLabel.h"
 
@@ -52,7 +51,7 @@ void ComparisonWindows::Zj_Click(ComparisonWindow *from)
         return;
     m_second = create();
     m_second->show(); // loads, and places itself beside the main window
-    m_second->move(from->frameGeometry().x() + Beside::outerWidth(from, m_mainWindow), m_second->y());
+    m_second->follow(from);
     from->Zj->setEnabled(false);
     m_second->Zj->setEnabled(false);
     m_second->setWindowTitle(SecondTitle);

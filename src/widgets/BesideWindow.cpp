@@ -9,27 +9,33 @@
 
 namespace BesideWindow {
 
-QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gapTwips,
-                const QRect &screenArea)
+QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gapTwips, const QRect &screen)
 {
     const int gap = twipsToPixels(gapTwips);
     const int left = anchorOuter.left() - gap - outer.width();
     const int right = anchorOuter.left() + anchorOuter.width() + gap;
     bool onRight = side == Side::Right;
+    // The room right of the anchor and the gap must be more than the width.
     if (side == Side::RightIfRoom)
-        onRight = right + outer.width() <= screenArea.left() + screenArea.width();
+        onRight = screen.left() + screen.width() - right > outer.width();
     return QPoint(onRight ? right : left, anchorOuter.top());
 }
 
 void place(QWidget *window, const QWidget *anchor, Side side, int gapTwips)
 {
+    if (!window || !anchor)
+        return;
     const QScreen *screen = anchor->screen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    const QPoint outer = position(outerGeometry(anchor), outerGeometry(window).size(), side, gapTwips, area);
+    const QRect whole = screen ? screen->geometry() : QRect();
+    moveOuterTo(window, position(outerGeometry(anchor), outerGeometry(window).size(), side, gapTwips, whole));
+}
+
+void moveOuterTo(QWidget *window, const QPoint &outerTopLeft)
+{
     // The client area's place, from the frame as the window system has it
     // now (move() would go by the frame QWidget knew last).
     const QMargins frame = frameMargins(window);
-    window->setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), window->size()));
+    window->setGeometry(QRect(outerTopLeft + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 QMargins frameMargins(const QWidget *window)

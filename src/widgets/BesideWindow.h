@@ -23,12 +23,16 @@ enum class Side {
 
 // Outer top-left of a window of the given outer size beside the anchor's
 // outer rectangle, its top level with the anchor's, gapTwips apart. The
-// screen's area decides RightIfRoom only.
-QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gapTwips,
-                const QRect &screenArea);
+// screen (the whole of it) decides RightIfRoom only: right when the room
+// between the gap and the screen's right edge is more than the width.
+QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gapTwips, const QRect &screen);
 
-// Moves the window so its outer rectangle sits beside the anchor's.
+// Moves the window so its outer rectangle sits beside the anchor's, on the
+// screen the anchor is on. Nothing happens without both windows.
 void place(QWidget *window, const QWidget *anchor, Side side, int gapTwips);
+
+// Moves the window so its outer (framed) top-left is at the given point.
+void moveOuterTo(QWidget *window, const QPoint &outerTopLeft);
 
 // The width of the window's frame on each side: zero until it is framed.
 // Asked of the window system each time: QWidget::frameGeometry() keeps the

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs the placement test of tests_browser on a virtual X display under
-# openbox, where windows get real frames. Exit 77 (skipped) without them.
+# Runs the placement tests of a test program (tests_browser, tests_sheet;
+# chosen by ZRC_TEST_UNDER_WM) on a virtual X display under openbox, where
+# windows get real frames. Exit 77 (skipped) without them.
 # The window manager runs before the program starts, as on a desktop: it
 # frames each window as it is shown, without a move the program would see.
 test_binary="$1"

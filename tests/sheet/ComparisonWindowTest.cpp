@@ -1,7 +1,7 @@
 #include "ComparisonWindowTest.h"
 
 #include "AppPaths.h"
-#include "Beside.h"
+#include "BesideWindow.h"
 #include "ClickLabel.h"
 #include "ComparisonWindow.h"
 #include "ComparisonWindows.h"
@@ -171,26 +171,27 @@ void ComparisonWindowTest::opensBesideTheMainWindow()
     SheetWorld world;
     QWidget &main = world.mainWindow();
     const int gap = twipsToPixels(ComparisonWindow::GapTwips);
+    const auto outer = [](const QWidget *w) { return BesideWindow::outerGeometry(w); };
     ComparisonWindows windows(world.engine(), &main);
 
     // Room on the right of the main window.
     QPointer<ComparisonWindow> w = windows.open();
-    QCOMPARE(w->frameGeometry().topLeft(),
-             QPoint(main.frameGeometry().right() + 1 + gap, main.frameGeometry().top()));
+    const int width = outer(w).width();
+    QCOMPARE(outer(w).topLeft(), QPoint(outer(&main).right() + 1 + gap, outer(&main).top()));
     w->close();
     settle();
 
-    // The main window at the screen's right edge: the left side.
+    // Room of exactly the window's width on the right is not enough; a
+    // pixel more is.
     const QRect screen = main.screen()->geometry();
-    main.move(screen.right() + 1 - main.frameGeometry().width(), 60);
+    main.move(screen.right() + 1 - width - gap - outer(&main).width(), 60);
     w = windows.open();
-    QCOMPARE(w->frameGeometry().topLeft(),
-             QPoint(main.frameGeometry().left() - w->frameGeometry().width() - gap, 60));
-
-    // Room of exactly the window's width is not enough.
-    const QRect anchor(100, 0, 200, 50);
-    QCOMPARE(Beside::left(Beside::Side::RightIfRoom, anchor, 800, 490, 10), 100 - 490 - 10);
-    QCOMPARE(Beside::left(Beside::Side::RightIfRoom, anchor, 800, 489, 10), 310);
+    QCOMPARE(outer(w).topLeft(), QPoint(outer(&main).left() - width - gap, 60));
+    w->close();
+    settle();
+    main.move(main.x() - 1, 60);
+    w = windows.open();
+    QCOMPARE(outer(w).topLeft(), QPoint(outer(&main).right() + 1 + gap, 60));
 }
 
 void ComparisonWindowTest::marksEndBlackAndRegularAfterADoubleClick()
@@ -224,13 +225,16 @@ void ComparisonWindowTest::secondWindowAndItsLinks()
     world.store(storedBuild(4, QStringLiteral("石岩")));
     ComparisonWindows windows(world.engine(), &world.mainWindow());
     QPointer<ComparisonWindow> first = windows.open();
+    // Moved by the user: the second window still takes its top from the
+    // main window.
+    first->move(first->pos() + QPoint(0, 40));
 
     clickOn(first->Zj);
     QPointer<ComparisonWindow> second = windows.secondWindow();
     QVERIFY(second && second->isVisible());
     QCOMPARE(second->windowTitle(), QStringLiteral("能力对比㈡ - ZR角色助手 "));
-    QCOMPARE(second->frameGeometry().left(), first->frameGeometry().right() + 1);
-    QCOMPARE(second->frameGeometry().top(), first->frameGeometry().top());
+    QCOMPARE(BesideWindow::outerGeometry(second).left(), BesideWindow::outerGeometry(first).right() + 1);
+    QCOMPARE(BesideWindow::outerGeometry(second).top(), BesideWindow::outerGeometry(&world.mainWindow()).top());
     QCOMPARE(text(second, QStringLiteral("Label_JS4")), QStringLiteral("石岩"));
     QVERIFY(!first->Zj->isEnabled());
     QVERIFY(!second->Zj->isEnabled());

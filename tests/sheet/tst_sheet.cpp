@@ -1,4 +1,5 @@
 #include "CliSheetTest.h"
+#include "ComparisonPlacementTest.h"
 #include "ComparisonWindowTest.h"
 #include "SheetTest.h"
 
@@ -9,5 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runTestClasses<SheetTest, CliSheetTest, ComparisonWindowTest>(argc, argv);
+    // Under a window manager (under-window-manager.sh): the placement alone.
+    if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
+        return runTestClasses<ComparisonPlacementTest>(argc, argv);
+    return runTestClasses<SheetTest, CliSheetTest, ComparisonWindowTest, ComparisonPlacementTest>(argc, argv);
 }

@@ -240,11 +240,11 @@ void PortraitWindowTest::besideByOuterGeometry()
     QCOMPARE(BesideWindow::position(anchor, outer, Side::Left, 200, wide), QPoint(500 - gap - 200, 100));
     QCOMPARE(BesideWindow::position(anchor, outer, Side::Right, 200, wide), QPoint(900 + gap, 100));
     QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, wide), QPoint(900 + gap, 100));
-    // Room for exactly its width on the right still counts; a pixel less doesn't.
+    // Room of exactly its width on the right is not enough; a pixel more is.
     const QRect exact(0, 0, 900 + gap + 200, 1024);
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, exact), QPoint(900 + gap, 100));
-    const QRect narrow(0, 0, 900 + gap + 199, 1024);
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, narrow), QPoint(500 - gap - 200, 100));
+    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, exact), QPoint(500 - gap - 200, 100));
+    const QRect roomy(0, 0, 900 + gap + 201, 1024);
+    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, roomy), QPoint(900 + gap, 100));
     // A screen that doesn't start at 0 (a second monitor).
     const QRect second(1280, 0, 1280, 1024);
     QCOMPARE(BesideWindow::position(anchor.translated(1280, 0), outer, Side::RightIfRoom, 200, second),
