@@ -12,11 +12,13 @@
 // leave every byte outside the changed line as it was.
 //
 // The rules (docs/profile-files.md): names match ignoring A-Z case; blanks
-// (spaces, tabs) around names and values are trimmed; one pair of matching
-// outer quotes around a value is removed; there are no comments; the first
-// of duplicate keys wins and only the first of duplicate sections counts; a
-// line without "=" defines nothing; a header's name ends at the last "]"
-// of its line; CR LF, LF and a lone CR end a line.
+// (space, tab, vertical tab, form feed, CR, Ctrl-Z) around names and values
+// are trimmed, then one pair of matching outer quotes around a value is
+// removed; a value ends at a NUL; there are no comments; the first of
+// duplicate keys wins and only the first of duplicate sections counts; a
+// line without "=" names a key with an empty value; lines before the first
+// header form a nameless section that comes first; a header's name ends at
+// the last "]" of its line; CR LF, LF and a lone CR end a line.
 class ProfileDocument {
 public:
     ProfileDocument() = default;
@@ -43,13 +45,13 @@ private:
         qsizetype start = 0;     // first byte
         qsizetype size = 0;      // bytes before the line end
         qsizetype endSize = 0;   // bytes of the line end: 0 (last line), 1 or 2
-        qsizetype valueStart = 0; // Entry: first byte of the value (after "=" and blanks)
+        qsizetype valueStart = 0; // Entry: first byte of the value (after "=" and blanks); -1 without "="
         Kind kind = Kind::Other;
         QString name;            // Header: section name; Entry: key name
         QString value;           // Entry: trimmed value, quotes kept
     };
     struct Section {
-        qsizetype header = 0;    // line index of the header
+        qsizetype header = 0;    // line index of the header; -1: the nameless first section
         qsizetype end = 0;       // one past its last line
     };
 

@@ -10,6 +10,7 @@ QObject *newProfileCacheTest();
 QObject *newGameDataTest();
 QObject *newConfigurationTest();
 QObject *newIniCommandTest();
+QObject *newGoldenReadsTest();
 
 int main(int argc, char *argv[])
 {
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     tests.emplace_back(newGameDataTest());
     tests.emplace_back(newConfigurationTest());
     tests.emplace_back(newIniCommandTest());
+    tests.emplace_back(newGoldenReadsTest());
     int failed = 0;
     for (const auto &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);
