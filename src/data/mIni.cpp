@@ -62,6 +62,11 @@ QString IniRead(const QString &section, const QString &key, const QString &def)
     return trimSpaces(value);
 }
 
+RegularFile::Problem IniProblem()
+{
+    return current().file ? current().file->problem() : RegularFile::Problem::Missing;
+}
+
 bool IniWrite(const QString &section, const QString &key, const QString &value)
 {
     Current &c = current();

@@ -11,6 +11,7 @@ QObject *newGameDataTest();
 QObject *newConfigurationTest();
 QObject *newIniCommandTest();
 QObject *newGoldenReadsTest();
+QObject *newHostileFilesTest();
 
 int main(int argc, char *argv[])
 {
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     tests.emplace_back(newConfigurationTest());
     tests.emplace_back(newIniCommandTest());
     tests.emplace_back(newGoldenReadsTest());
+    tests.emplace_back(newHostileFilesTest());
     int failed = 0;
     for (const auto &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);
