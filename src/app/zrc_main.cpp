@@ -3,6 +3,7 @@
 
 #include "AppFont.h"
 #include "AppPaths.h"
+#include "ConfigWriteNotice.h"
 #include "ExposeProbe.h"
 #include "Main.h"
 #include "zrc_version.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("zrc"));
     QApplication::setApplicationVersion(QStringLiteral(ZRC_VERSION_STRING));
     AppPaths::init(QApplication::arguments());
+    wireConfigWriteNotice();
     useProgramFont(app);
 
     Main main;
