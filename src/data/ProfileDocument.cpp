@@ -138,6 +138,28 @@ QString ProfileDocument::value(QStringView section, QStringView key) const
     return v.isNull() ? QString(QLatin1StringView("")) : v; // present but empty: not null
 }
 
+QList<ProfileDocument::KeyLine> ProfileDocument::keyLines() const
+{
+    QList<KeyLine> keys;
+    for (const Section &s : m_sections) {
+        const QString section = s.header < 0 ? QString() : m_lines[s.header].name;
+        for (qsizetype i = s.header + 1; i < s.end; ++i)
+            if (m_lines[i].kind == Kind::Entry)
+                keys.append(KeyLine{section, m_lines[i].name,
+                                    cutToGbkBytes(unquote(m_lines[i].value), MaxValueBytes), i + 1});
+    }
+    return keys;
+}
+
+QList<ProfileDocument::HeaderLine> ProfileDocument::headerLines() const
+{
+    QList<HeaderLine> headers;
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].kind == Kind::Header)
+            headers.append(HeaderLine{m_lines[i].name, i + 1});
+    return headers;
+}
+
 QByteArray ProfileDocument::withValue(const QString &section, const QString &key,
                                       const QString &value) const
 {

@@ -36,6 +36,22 @@ public:
     QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
     QByteArray withoutKey(QStringView section, QStringView key) const;
 
+    // Every key and header line in file order, with 1-based line numbers:
+    // for checks of a file's layout. Keys before the first header belong to
+    // the section "".
+    struct KeyLine {
+        QString section;
+        QString key;
+        QString value; // as value() would return it for this line
+        qsizetype line = 0;
+    };
+    struct HeaderLine {
+        QString name;
+        qsizetype line = 0;
+    };
+    QList<KeyLine> keyLines() const;
+    QList<HeaderLine> headerLines() const;
+
     // The longest value the profile functions hand out, in bytes of GBK.
     static constexpr int MaxValueBytes = 143;
 
