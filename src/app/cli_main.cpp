@@ -11,7 +11,8 @@ int usage()
     QTextStream err(stderr);
     err << "用法: zrc-cli ini get FILE SECTION KEY\n"
            "      zrc-cli ini set FILE SECTION KEY (VALUE | --delete)\n"
-           "      zrc-cli build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...\n";
+           "      zrc-cli build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...\n"
+           "      zrc-cli db check [--data-dir DIR]\n";
     return 2;
 }
 
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
         return runIniCommand(args);
     if (command == QLatin1String("build"))
         return runBuildCommand(args);
+    if (command == QLatin1String("db"))
+        return runDbCommand(args);
     if (command == QLatin1String("--version")) {
         QTextStream(stdout) << "zrc-cli " << ZRC_VERSION_STRING << '\n';
         return 0;

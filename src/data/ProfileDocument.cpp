@@ -143,10 +143,13 @@ QList<ProfileDocument::KeyLine> ProfileDocument::keyLines() const
     QList<KeyLine> keys;
     for (const Section &s : m_sections) {
         const QString section = s.header < 0 ? QString() : m_lines[s.header].name;
-        for (qsizetype i = s.header + 1; i < s.end; ++i)
-            if (m_lines[i].kind == Kind::Entry)
-                keys.append(KeyLine{section, m_lines[i].name,
-                                    cutToGbkBytes(unquote(m_lines[i].value), MaxValueBytes), i + 1});
+        for (qsizetype i = s.header + 1; i < s.end; ++i) {
+            if (m_lines[i].kind != Kind::Entry)
+                continue;
+            const QString whole = unquote(m_lines[i].value);
+            const QString value = cutToGbkBytes(whole, MaxValueBytes);
+            keys.append(KeyLine{section, m_lines[i].name, value, i + 1, s.header + 1, value.size() < whole.size()});
+        }
     }
     return keys;
 }

@@ -44,6 +44,8 @@ public:
         QString key;
         QString value; // as value() would return it for this line
         qsizetype line = 0;
+        qsizetype header = 0; // line of its section's header; 0 before the first header
+        bool cut = false;     // the value was longer than MaxValueBytes
     };
     struct HeaderLine {
         QString name;

@@ -12,6 +12,7 @@ QObject *newConfigurationTest();
 QObject *newIniCommandTest();
 QObject *newGoldenReadsTest();
 QObject *newHostileFilesTest();
+QObject *newDatabaseCheckTest();
 
 int main(int argc, char *argv[])
 {
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     tests.emplace_back(newIniCommandTest());
     tests.emplace_back(newGoldenReadsTest());
     tests.emplace_back(newHostileFilesTest());
+    tests.emplace_back(newDatabaseCheckTest());
     int failed = 0;
     for (const auto &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);
