@@ -5,6 +5,8 @@
 # build-fuzz/. New inputs gather in build-fuzz/corpus/<target>, failing
 # inputs in build-fuzz/crashes/<target>/; replay one with
 #   build-fuzz/fuzz/fuzz_<target> FILE
+# Leaks are left to the sanitizer suite of scripts/test.sh: checking them
+# after every input would cost most of the time here.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -27,7 +29,9 @@ for t in "${targets[@]}"; do
   crashes="$build/crashes/$t"
   mkdir -p "$corpus" "$crashes"
   log="$build/fuzz-$t.log"
-  if "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+  maxlen=4096
+  [[ $t == engine ]] && maxlen=192
+  if "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=$maxlen -print_final_stats=1 -detect_leaks=0 -timeout=10 -rss_limit_mb=2048 \
        -artifact_prefix="$crashes/" "$corpus" "$here/tests/fuzz/corpus/$t" >"$log" 2>&1; then
     result=passed
   else
