@@ -18,4 +18,5 @@ cmake -S "$here" -B "$asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRC_SANITIZE=ON 
 cmake --build "$asan" -j"$(nproc)"
 source "$here/tests/sanitizers/env.sh"
 cd "$asan"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -E '^tests_platform$'
+ASAN_OPTIONS="$ZRC_ASAN_WEBENGINE_OPTIONS" QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R '^tests_platform$'
