@@ -6,7 +6,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 python3 "$here/make_cases.py"
 x86_64-w64-mingw32-gcc -O1 -o "$work/profile_probe.exe" "$here/profile_probe.c"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all
