@@ -11,6 +11,7 @@ int runBuildCommand(const QStringList &args);
 int runLevelUpCommand(const QStringList &args);
 int runPingCommand(const QStringList &args);
 int runSheetCommand(const QStringList &args);
+int runDbCommand(const QStringList &args);
 
 // An option a command accepts; `valueName` is empty for a switch.
 struct CliOption {

@@ -1,6 +1,9 @@
 #include "CliCommands.h"
 
+#include "ProfileFile.h"
 #include "mIni.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -18,20 +21,44 @@
 
 namespace {
 
+using RegularFile::Problem;
+
 int fail(const QString &message)
 {
     QTextStream(stderr) << "zrc-cli ini: " << message << '\n';
     return 2;
 }
 
+int failFile(Problem problem, const QString &path)
+{
+    return fail(RegularFile::describe(problem) + QStringLiteral(": ") + path);
+}
+
+// Why a name would not read back as written; empty when it would.
+QString nameFault(const QString &name, bool isKey)
+{
+    const QString what = isKey ? QStringLiteral("键名") : QStringLiteral("节名");
+    switch (ProfileFile::nameFault(name, isKey)) {
+    case ProfileFile::NameFault::None: return QString();
+    case ProfileFile::NameFault::Empty: return what + QStringLiteral("是空的");
+    case ProfileFile::NameFault::LineBreak: return what + QStringLiteral("含有换行");
+    case ProfileFile::NameFault::OpensHeader: return what + QStringLiteral("以“[”开头，会被读成节名");
+    case ProfileFile::NameFault::HoldsEquals: return what + QStringLiteral("含有“=”，会被读成别的键");
+    }
+    return QString();
+}
+
 int get(const QStringList &args)
 {
     if (args.size() != 3)
         return fail(QStringLiteral("用法: zrc-cli ini get FILE SECTION KEY"));
-    if (!QFileInfo(args[0]).isFile())
-        return fail(QStringLiteral("找不到文件: ") + args[0]);
+    if (const Problem there = RegularFile::kind(args[0]); there != Problem::None)
+        return failFile(there, args[0]);
     mIni::setIniFile(args[0], mIni::Access::ReadOnly);
     const QByteArray line = mIni::IniRead(args[1], args[2]).toUtf8() + '\n';
+    // A file that is there but cannot be read is no empty file.
+    if (const Problem read = mIni::IniProblem(); read != Problem::None)
+        return failFile(read, args[0]);
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     return 0;
 }
@@ -40,15 +67,22 @@ int set(const QStringList &args, bool valueIsLiteral)
 {
     if (args.size() != 4)
         return fail(QStringLiteral("用法: zrc-cli ini set FILE SECTION KEY (VALUE | --delete)"));
-    if (QFileInfo(args[0]).isDir())
-        return fail(QStringLiteral("不是文件: ") + args[0]);
+    for (const QString &fault : {nameFault(args[1], false), nameFault(args[2], true)})
+        if (!fault.isEmpty())
+            return fail(fault + QStringLiteral("，无法写入"));
+    if (const Problem there = RegularFile::kind(args[0]); there == Problem::NotRegular)
+        return failFile(there, args[0]);
+    if (!QFileInfo(args[0]).absoluteDir().exists())
+        return failFile(Problem::FolderMissing, args[0]);
     // An empty argument may arrive as a null string, which would delete.
     QString value = args[3].isNull() ? QString(QLatin1StringView("")) : args[3];
     if (!valueIsLiteral && value == QLatin1String("--delete"))
         value = QString();
     mIni::setIniFile(args[0], mIni::Access::ReadWrite);
-    if (!mIni::IniWrite(args[1], args[2], value))
-        return fail(QStringLiteral("无法写入: ") + args[0]);
+    if (!mIni::IniWrite(args[1], args[2], value)) {
+        const Problem why = mIni::IniProblem();
+        return failFile(why == Problem::None || why == Problem::Missing ? Problem::Failed : why, args[0]);
+    }
     return 0;
 }
 

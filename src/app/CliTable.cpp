@@ -42,11 +42,11 @@ const QList<CliCommand> &cliCommands()
          QStringLiteral("向端点文件里每个区的服务器发送 ICMP 回显请求，打印每个区的时间和评价。"),
          {DataDir},
          runPingCommand},
-        // {QStringLiteral("db"), QStringLiteral("检查游戏数据库"),
-        //  {QStringLiteral("db check [--data-dir DIR]")},
-        //  QStringLiteral("读一遍 ZRCdata.dat，报告程序会遇到的问题；没有问题时状态为 0。"),
-        //  {DataDir},
-        //  runDbCommand},
+        {QStringLiteral("db"), QStringLiteral("检查游戏数据库"),
+         {QStringLiteral("db check [--data-dir DIR]")},
+         QStringLiteral("读一遍 ZRCdata.dat，报告程序会遇到的问题；没有问题时状态为 0。"),
+         {DataDir},
+         runDbCommand},
     };
     return commands;
 }

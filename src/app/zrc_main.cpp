@@ -5,6 +5,7 @@
 #include "AppPaths.h"
 #include "ComparisonWiring.h"
 #include "AssistantWiring.h"
+#include "ConfigWriteNotice.h"
 #include "ExposeProbe.h"
 #include "Main.h"
 #include "ZoneWiring.h"
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("cn.zrc.assistant"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zrc-256.png")));
     AppPaths::init(QApplication::arguments());
+    wireConfigWriteNotice();
     useProgramFont(app);
 
     Main main;

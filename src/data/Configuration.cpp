@@ -17,7 +17,44 @@ bool usingLegacy()
            && QFileInfo::exists(legacy);
 }
 
+struct Notice {
+    std::function<void(const QString &)> show;
+    bool told = false;
+};
+
+Notice &notice()
+{
+    static Notice n;
+    return n;
+}
+
 } // namespace
+
+void Configuration::setWriteFailureNotice(std::function<void(const QString &text)> show)
+{
+    notice().show = std::move(show);
+    notice().told = false;
+    mIni::setWriteFailureHandler([](const QString &file, RegularFile::Problem problem) {
+        Notice &n = notice();
+        if (n.told || !n.show || QDir::cleanPath(file) != QDir::cleanPath(path()))
+            return;
+        n.told = true;
+        n.show(writeFailureText(file, problem));
+    });
+}
+
+void Configuration::rearmWriteFailureNotice()
+{
+    notice().told = false;
+}
+
+QString Configuration::writeFailureText(const QString &file, RegularFile::Problem problem)
+{
+    return QStringLiteral("无法保存设置文件：") + QDir::toNativeSeparators(file) + QStringLiteral("\n原因：")
+           + RegularFile::describe(problem)
+           + QStringLiteral("\n\n本次运行中的能力比较、升级助手的输入和数据版本都不会被记住。"
+                            "\n可以用选项 --config 文件 或环境变量 ZRC_CONFIG 选择另一个可以写入的设置文件。");
+}
 
 QStringList Configuration::slotKeys(int n)
 {

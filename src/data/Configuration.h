@@ -1,13 +1,17 @@
 #pragma once
 
+#include "RegularFile.h"
+
 #include <QString>
+#include <functional>
 #include <QStringList>
 #include <array>
 
 // The configuration file ZRCconfig.ini: what the program remembers between
 // runs. Every access goes through the profile-file module and first makes
 // the configuration the current file. A missing or unwritable file reads
-// as empty and remembers nothing; nothing here fails loudly.
+// as empty and remembers nothing; the first failed write of a run is told
+// once (setWriteFailureNotice).
 class Configuration {
 public:
     // Section zrv: versions last seen.
@@ -48,4 +52,13 @@ public:
     static bool write(const QString &section, const QString &key, const QString &value);
     // Stores the data version last announced, as plain decimal text (3.2).
     static void writeDataVersion(double sver);
+
+    // A configuration that cannot be written loses what the player did, so
+    // the first failed write of a run is told through this (once; later
+    // failures stay silent): the text names the file, the reason, and how
+    // to choose another file.
+    static void setWriteFailureNotice(std::function<void(const QString &text)> notice);
+    static QString writeFailureText(const QString &path, RegularFile::Problem problem);
+    // For tests: the next failure is told again.
+    static void rearmWriteFailureNotice();
 };

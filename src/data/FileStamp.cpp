@@ -18,8 +18,12 @@ FileStamp FileStamp::of(const QString &path)
     const QString native = QDir::toNativeSeparators(path);
     if (!GetFileAttributesExW(reinterpret_cast<const wchar_t *>(native.utf16()),
                               GetFileExInfoStandard, &data)
-        || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        )
         return stamp;
+    if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) {
+        stamp.occupied = true;
+        return stamp;
+    }
     stamp.exists = true;
     stamp.size = (qint64(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     // 100 ns ticks since 1601 to nanoseconds since 1970.
@@ -28,8 +32,12 @@ FileStamp FileStamp::of(const QString &path)
     stamp.modifiedNs = (ticks - 116444736000000000LL) * 100;
 #else
     struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISDIR(st.st_mode))
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return stamp;
+    if (!S_ISREG(st.st_mode)) {
+        stamp.occupied = true;
+        return stamp;
+    }
     stamp.exists = true;
     stamp.size = qint64(st.st_size);
 #  if defined(Q_OS_DARWIN)

@@ -8,7 +8,8 @@
 // calls the operating system directly; every profile read asks it, so it
 // must be cheap (QFileInfo's local-time conversion costs several times more).
 struct FileStamp {
-    bool exists = false;
+    bool exists = false;   // a regular file is there
+    bool occupied = false; // something else is there (a FIFO, device, socket, folder)
     qint64 size = 0;
     qint64 modifiedNs = 0; // nanoseconds since 1970 (as fine as the file system keeps it)
 

@@ -4,9 +4,9 @@ using namespace ProfileText;
 
 namespace {
 
-bool isBlankByte(char c) { return c == ' ' || c == '\t'; }
+bool isBlankByte(char c) { return isBlank(char16_t(uchar(c))); }
 
-bool isBlank(QByteArrayView bytes)
+bool isBlankLine(QByteArrayView bytes)
 {
     for (char c : bytes)
         if (!isBlankByte(c))
@@ -22,6 +22,14 @@ QString unquote(QStringView value)
             return value.mid(1, value.size() - 2).toString();
     }
     return value.toString();
+}
+
+// A value ends at a NUL character, as in the string the profile functions
+// hand out.
+QStringView beforeNul(QStringView text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
 }
 
 } // namespace
@@ -66,13 +74,18 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
         } else if (const qsizetype eq = lineText.indexOf(u'='); eq >= 0) {
             line.kind = Kind::Entry;
             line.name = trimBlanks(lineText.left(eq)).toString();
-            line.value = trimBlanks(lineText.mid(eq + 1)).toString();
+            line.value = trimBlanks(beforeNul(lineText.mid(eq + 1))).toString();
             // "=" is never part of a double-byte character, so the first "="
             // byte is the first "=" of the text.
             qsizetype v = bytes.indexOf('=', pos) + 1;
             while (v < e && isBlankByte(bytes[v]))
                 ++v;
             line.valueStart = v;
+        } else if (!trimmed.isEmpty()) {
+            // A line without "=" names a key with an empty value.
+            line.kind = Kind::Entry;
+            line.name = trimmed.toString();
+            line.valueStart = -1;
         }
         pos = e + line.endSize;
         doc.m_lines.append(line);
@@ -80,12 +93,15 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
             break;
     }
 
+    // The lines before the first header form a nameless section that always
+    // comes first: asking for the section "" finds it, never a later "[]".
+    doc.m_sections.append(Section{-1, doc.m_lines.size()});
+    doc.m_firstSection.insert(QString(), 0);
     for (qsizetype i = 0; i < doc.m_lines.size(); ++i) {
         const Line &line = doc.m_lines[i];
         if (line.kind != Kind::Header)
             continue;
-        if (!doc.m_sections.isEmpty())
-            doc.m_sections.last().end = i;
+        doc.m_sections.last().end = i;
         doc.m_sections.append(Section{i, doc.m_lines.size()});
         const QString folded = foldName(line.name);
         if (!doc.m_firstSection.contains(folded))
@@ -122,6 +138,31 @@ QString ProfileDocument::value(QStringView section, QStringView key) const
     return v.isNull() ? QString(QLatin1StringView("")) : v; // present but empty: not null
 }
 
+QList<ProfileDocument::KeyLine> ProfileDocument::keyLines() const
+{
+    QList<KeyLine> keys;
+    for (const Section &s : m_sections) {
+        const QString section = s.header < 0 ? QString() : m_lines[s.header].name;
+        for (qsizetype i = s.header + 1; i < s.end; ++i) {
+            if (m_lines[i].kind != Kind::Entry)
+                continue;
+            const QString whole = unquote(m_lines[i].value);
+            const QString value = cutToGbkBytes(whole, MaxValueBytes);
+            keys.append(KeyLine{section, m_lines[i].name, value, i + 1, s.header + 1, value.size() < whole.size()});
+        }
+    }
+    return keys;
+}
+
+QList<ProfileDocument::HeaderLine> ProfileDocument::headerLines() const
+{
+    QList<HeaderLine> headers;
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].kind == Kind::Header)
+            headers.append(HeaderLine{m_lines[i].name, i + 1});
+    return headers;
+}
+
 QByteArray ProfileDocument::withValue(const QString &section, const QString &key,
                                       const QString &value) const
 {
@@ -133,6 +174,8 @@ QByteArray ProfileDocument::withValue(const QString &section, const QString &key
     if (const qsizetype i = findEntry(sectionName, keyName); i >= 0) {
         // In place: the key keeps its spelling and the blanks around "=".
         const Line &line = m_lines[i];
+        if (line.valueStart < 0) // a key without "=" gets one
+            return out.insert(line.start + line.size, '=' + valueBytes);
         return out.replace(line.valueStart, line.start + line.size - line.valueStart, valueBytes);
     }
 
@@ -142,11 +185,13 @@ QByteArray ProfileDocument::withValue(const QString &section, const QString &key
         // from the next one.
         qsizetype last = s->header;
         for (qsizetype i = s->end - 1; i > s->header; --i) {
-            if (!isBlank(QByteArrayView(m_bytes).sliced(m_lines[i].start, m_lines[i].size))) {
+            if (!isBlankLine(QByteArrayView(m_bytes).sliced(m_lines[i].start, m_lines[i].size))) {
                 last = i;
                 break;
             }
         }
+        if (last < 0) // the nameless section, empty so far: the file's first line
+            return out.insert(m_encoding == Encoding::Utf8 ? Utf8Bom.size() : 0, entry);
         const Line &after = m_lines[last];
         if (after.endSize == 0)
             return out.append(lineEnd()).append(entry);

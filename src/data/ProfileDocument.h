@@ -12,11 +12,13 @@
 // leave every byte outside the changed line as it was.
 //
 // The rules (docs/profile-files.md): names match ignoring A-Z case; blanks
-// (spaces, tabs) around names and values are trimmed; one pair of matching
-// outer quotes around a value is removed; there are no comments; the first
-// of duplicate keys wins and only the first of duplicate sections counts; a
-// line without "=" defines nothing; a header's name ends at the last "]"
-// of its line; CR LF, LF and a lone CR end a line.
+// (space, tab, vertical tab, form feed, CR, Ctrl-Z) around names and values
+// are trimmed, then one pair of matching outer quotes around a value is
+// removed; a value ends at a NUL; there are no comments; the first of
+// duplicate keys wins and only the first of duplicate sections counts; a
+// line without "=" names a key with an empty value; lines before the first
+// header form a nameless section that comes first; a header's name ends at
+// the last "]" of its line; CR LF, LF and a lone CR end a line.
 class ProfileDocument {
 public:
     ProfileDocument() = default;
@@ -34,6 +36,24 @@ public:
     QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
     QByteArray withoutKey(QStringView section, QStringView key) const;
 
+    // Every key and header line in file order, with 1-based line numbers:
+    // for checks of a file's layout. Keys before the first header belong to
+    // the section "".
+    struct KeyLine {
+        QString section;
+        QString key;
+        QString value; // as value() would return it for this line
+        qsizetype line = 0;
+        qsizetype header = 0; // line of its section's header; 0 before the first header
+        bool cut = false;     // the value was longer than MaxValueBytes
+    };
+    struct HeaderLine {
+        QString name;
+        qsizetype line = 0;
+    };
+    QList<KeyLine> keyLines() const;
+    QList<HeaderLine> headerLines() const;
+
     // The longest value the profile functions hand out, in bytes of GBK.
     static constexpr int MaxValueBytes = 143;
 
@@ -43,13 +63,13 @@ private:
         qsizetype start = 0;     // first byte
         qsizetype size = 0;      // bytes before the line end
         qsizetype endSize = 0;   // bytes of the line end: 0 (last line), 1 or 2
-        qsizetype valueStart = 0; // Entry: first byte of the value (after "=" and blanks)
+        qsizetype valueStart = 0; // Entry: first byte of the value (after "=" and blanks); -1 without "="
         Kind kind = Kind::Other;
         QString name;            // Header: section name; Entry: key name
         QString value;           // Entry: trimmed value, quotes kept
     };
     struct Section {
-        qsizetype header = 0;    // line index of the header
+        qsizetype header = 0;    // line index of the header; -1: the nameless first section
         qsizetype end = 0;       // one past its last line
     };
 

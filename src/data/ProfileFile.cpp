@@ -15,19 +15,22 @@ qint64 nowNs()
     return QDateTime::currentMSecsSinceEpoch() * 1'000'000LL;
 }
 
-// Names are stored on a line of their own; anything that would read back
-// as something else cannot be stored.
-bool storableName(QStringView name, bool isKey)
-{
-    const QStringView trimmed = ProfileText::trimBlanks(name);
-    if (trimmed.isEmpty() || name.contains(u'\r') || name.contains(u'\n'))
-        return false;
-    if (isKey && (trimmed.contains(u'=') || trimmed.startsWith(u'[')))
-        return false;
-    return true;
-}
-
 } // namespace
+
+ProfileFile::NameFault ProfileFile::nameFault(QStringView name, bool isKey)
+{
+    // Names are stored on a line of their own.
+    const QStringView trimmed = ProfileText::trimBlanks(name);
+    if (trimmed.isEmpty())
+        return NameFault::Empty;
+    if (name.contains(u'\r') || name.contains(u'\n'))
+        return NameFault::LineBreak;
+    if (isKey && trimmed.startsWith(u'['))
+        return NameFault::OpensHeader;
+    if (isKey && trimmed.contains(u'='))
+        return NameFault::HoldsEquals;
+    return NameFault::None;
+}
 
 std::shared_ptr<ProfileFile> ProfileFile::at(const QString &path)
 {
@@ -68,12 +71,14 @@ void ProfileFile::refresh()
     const qint64 readAt = nowNs();
     QByteArray bytes;
     m_unreadable = false;
+    m_problem = stamp.occupied ? RegularFile::Problem::NotRegular : RegularFile::Problem::Missing;
     if (stamp.exists) {
-        QFile file(m_path);
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        else
-            m_unreadable = true;
+        RegularFile::Contents contents = RegularFile::read(m_path);
+        bytes = std::move(contents.bytes);
+        m_problem = contents.problem;
+        // Unreadable, too large, or replaced by something that is not a
+        // file since the stamp: never written over.
+        m_unreadable = !contents.ok() && contents.problem != RegularFile::Problem::Missing;
     }
     if (!s_caching || !m_loaded || bytes != m_doc.bytes())
         adopt(bytes);
@@ -111,11 +116,13 @@ QString ProfileFile::value(QStringView section, QStringView key)
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value)
 {
-    if (!storableName(section, false) || !storableName(key, true))
+    if (nameFault(section, false) != NameFault::None || nameFault(key, true) != NameFault::None)
         return false;
     refresh();
     if (m_unreadable)
         return false; // writing would replace contents we could not see
+    if (m_problem == RegularFile::Problem::NotRegular)
+        return false; // never replace a FIFO, a device or a folder
 
     QByteArray out;
     if (value.isNull()) {
@@ -142,14 +149,8 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
 
 bool ProfileFile::save(const QByteArray &bytes)
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
+    m_problem = RegularFile::write(m_path, bytes);
+    if (m_problem != RegularFile::Problem::None)
         return false;
     // Just written, so the time is too fresh to trust on its own.
     m_stamp = FileStamp::of(m_path);

@@ -2,6 +2,7 @@
 
 #include "FileStamp.h"
 #include "ProfileDocument.h"
+#include "RegularFile.h"
 
 #include <QString>
 #include <memory>
@@ -41,6 +42,15 @@ public:
     void beginReadGroup();
     void endReadGroup();
 
+    // Why the file could not be read, or the last write failed (None when
+    // all went well; Missing for a file not there yet).
+    RegularFile::Problem problem() const { return m_problem; }
+
+    // Why a section or key name cannot be stored: it would read back as
+    // something else.
+    enum class NameFault { None, Empty, LineBreak, OpensHeader, HoldsEquals };
+    static NameFault nameFault(QStringView name, bool isKey);
+
     // Off: every read reads and parses the file again (for measurements).
     static void setCaching(bool on);
     // How often this file was parsed (for tests of the cache).
@@ -63,6 +73,7 @@ private:
     bool m_loaded = false;
     bool m_trusted = false;    // the stamp alone tells whether the file changed
     bool m_unreadable = false; // present but could not be read: never overwrite it
+    RegularFile::Problem m_problem = RegularFile::Problem::None;
     int m_batch = 0;
     int m_readGroup = 0;
     bool m_dirty = false;

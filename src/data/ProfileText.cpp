@@ -89,9 +89,9 @@ QStringView trimBlanks(QStringView text)
 {
     qsizetype b = 0;
     qsizetype e = text.size();
-    while (b < e && (text[b] == u' ' || text[b] == u'\t'))
+    while (b < e && isBlank(text[b].unicode()))
         ++b;
-    while (e > b && (text[e - 1] == u' ' || text[e - 1] == u'\t'))
+    while (e > b && isBlank(text[e - 1].unicode()))
         --e;
     return text.mid(b, e - b);
 }

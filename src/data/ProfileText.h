@@ -22,7 +22,12 @@ QByteArray encode(QStringView text, Encoding encoding);
 // a surrogate pair).
 QString cutToGbkBytes(const QString &text, int maxBytes);
 
-// Blanks are spaces and tabs.
+// Blanks, trimmed around names and values: space, tab, vertical tab, form
+// feed, carriage return and Ctrl-Z (0x1A).
+constexpr bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == u'\r' || c == 0x1A;
+}
 QStringView trimBlanks(QStringView text);
 
 // Names match ignoring the letter case of A-Z only.

@@ -18,6 +18,32 @@ Current &current()
     return c;
 }
 
+WriteFailureHandler &failureHandler()
+{
+    static WriteFailureHandler handler;
+    return handler;
+}
+
+void reportFailure(const ProfileFile &file)
+{
+    if (!failureHandler())
+        return;
+    const RegularFile::Problem p = file.problem();
+    failureHandler()(file.path(), p == RegularFile::Problem::None || p == RegularFile::Problem::Missing
+                                      ? RegularFile::Problem::Failed : p);
+}
+
+// A write through the module; a failure of the file is reported.
+bool writeAndReport(ProfileFile &file, const QString &section, const QString &key, const QString &value)
+{
+    if (file.write(section, key, value))
+        return true;
+    if (ProfileFile::nameFault(section, false) == ProfileFile::NameFault::None
+        && ProfileFile::nameFault(key, true) == ProfileFile::NameFault::None)
+        reportFailure(file);
+    return false;
+}
+
 QString trimSpaces(const QString &text)
 {
     qsizetype b = 0;
@@ -55,11 +81,16 @@ QString IniRead(const QString &section, const QString &key, const QString &def)
     QString value = c.file ? c.file->value(section, key) : QString();
     if (value.isEmpty()) {
         if (c.file && c.access == Access::ReadWrite)
-            c.file->write(section, key, def.isEmpty() ? QString() : def);
+            writeAndReport(*c.file, section, key, def.isEmpty() ? QString() : def);
         return trimSpaces(def);
     }
     value.remove(QChar(u'\0'));
     return trimSpaces(value);
+}
+
+RegularFile::Problem IniProblem()
+{
+    return current().file ? current().file->problem() : RegularFile::Problem::Missing;
 }
 
 bool IniWrite(const QString &section, const QString &key, const QString &value)
@@ -67,7 +98,12 @@ bool IniWrite(const QString &section, const QString &key, const QString &value)
     Current &c = current();
     if (!c.file || c.access == Access::ReadOnly)
         return false;
-    return c.file->write(section, key, value);
+    return writeAndReport(*c.file, section, key, value);
+}
+
+void setWriteFailureHandler(WriteFailureHandler handler)
+{
+    failureHandler() = std::move(handler);
 }
 
 WriteBatch::WriteBatch()
@@ -87,6 +123,8 @@ bool WriteBatch::commit()
     if (!m_file)
         return true;
     const bool ok = m_file->endBatch();
+    if (!ok)
+        reportFailure(*m_file);
     m_file.reset();
     return ok;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "RegularFile.h"
+
 #include <QString>
+#include <functional>
 #include <memory>
 
 class ProfileFile;
@@ -28,6 +31,15 @@ QString IniRead(const QString &section, const QString &key, const QString &def =
 // Sets the key in the current file; a null value deletes it. False when
 // the file is ReadOnly or could not be written.
 bool IniWrite(const QString &section, const QString &key, const QString &value);
+
+// Why the last read or write of the current file went wrong (None when it
+// did not; Missing for a file that does not exist yet).
+RegularFile::Problem IniProblem();
+
+// Called when a write to a ReadWrite file fails for a reason of the file
+// (not for a name that cannot be stored), with the file and the reason.
+using WriteFailureHandler = std::function<void(const QString &path, RegularFile::Problem problem)>;
+void setWriteFailureHandler(WriteFailureHandler handler);
 
 // Holds the writes to the current file while it lives and writes the file
 // once at the end: for handlers that store many keys at a time.

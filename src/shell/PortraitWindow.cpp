@@ -1,5 +1,7 @@
 #include "PortraitWindow.h"
 
+#include "RegularFile.h"
+
 #include "Abilities.h"
 #include "BesideWindow.h"
 #include "ClickLabel.h"
@@ -112,8 +114,11 @@ PortraitWindow::~PortraitWindow() = default;
 
 bool PortraitWindow::setPicture(const QString &jpegPath)
 {
+    // Only a regular file of bounded size is read: a FIFO or a device in the
+    // pictures folder must not block or exhaust the program.
     QImage image;
-    const bool loaded = image.load(jpegPath);
+    const RegularFile::Contents file = RegularFile::read(jpegPath);
+    const bool loaded = file.ok() && image.loadFromData(file.bytes);
     m_picture = loaded ? image : QImage();
     m_notice.clear();
     update();

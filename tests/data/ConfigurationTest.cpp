@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 #include "mIni.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +51,37 @@ private Q_SLOTS:
         QVERIFY(Configuration::write(QStringLiteral("zru"), QStringLiteral("speed"), QStringLiteral("120")));
         QCOMPARE(Configuration::read(QStringLiteral("zru"), QStringLiteral("exp")), QString());
         QCOMPARE(readBytes(m_path), QByteArray("[zru]\r\nspeed=120\r\n"));
+    }
+
+    void unwritableConfigurationIsToldOnce()
+    {
+        // The folder cannot be made: its parent is a file.
+        const QString blocker = m_dir.filePath(QStringLiteral("blocker%1").arg(m_runs));
+        writeBytes(blocker, "x");
+        m_path = blocker + QStringLiteral("/ZRCconfig.ini");
+        AppPaths::setConfigPath(m_path);
+        QStringList told;
+        Configuration::setWriteFailureNotice([&told](const QString &text) { told.append(text); });
+
+        QVERIFY(!Configuration::write(QStringLiteral("zru"), QStringLiteral("exp"), QStringLiteral("1")));
+        Configuration::writeDataVersion(3.2);
+        {
+            Configuration::selectForWriting();
+            mIni::WriteBatch batch;
+            mIni::IniWrite(QStringLiteral("zrc"), QStringLiteral("juese1"), QStringLiteral("张三"));
+        }
+        // A name that cannot be stored is no fault of the file.
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0].contains(QDir::toNativeSeparators(m_path)));
+        QVERIFY(told[0].contains(RegularFile::describe(RegularFile::Problem::FolderMissing)));
+        QVERIFY(told[0].contains(QStringLiteral("--config")) && told[0].contains(QStringLiteral("ZRC_CONFIG")));
+
+        // Another profile file failing is not the configuration's business.
+        Configuration::rearmWriteFailureNotice();
+        mIni::setIniFile(blocker + QStringLiteral("/other.ini"));
+        QVERIFY(!mIni::IniWrite(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v")));
+        QCOMPARE(told.size(), 1);
+        Configuration::setWriteFailureNotice({});
     }
 
     void slotKeysInColumnOrder()

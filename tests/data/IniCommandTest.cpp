@@ -4,6 +4,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#  include <sys/stat.h>
+#  include <unistd.h>
+#endif
+
 // `zrc-cli ini`: what a data maintainer sees and changes.
 class IniCommandTest : public QObject {
     Q_OBJECT
@@ -16,10 +21,25 @@ class IniCommandTest : public QObject {
         QByteArray err;
     };
 
-    static Run ini(const QStringList &args)
+    static Run ini(const QStringList &args) { return run(QStringLiteral(ZRC_INI_CLI), args); }
+
+    // As an ordinary user: root reads and writes whatever it likes, so a
+    // refusal is only seen from an unprivileged process.
+    static Run iniAsUser(const QStringList &args)
+    {
+#ifdef Q_OS_UNIX
+        if (::geteuid() == 0)
+            return run(QStringLiteral("setpriv"),
+                       QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                                   QStringLiteral("--clear-groups"), QStringLiteral(ZRC_INI_CLI)} + args);
+#endif
+        return ini(args);
+    }
+
+    static Run run(const QString &program, const QStringList &args)
     {
         QProcess p;
-        p.start(QStringLiteral(ZRC_INI_CLI), args);
+        p.start(program, args);
         if (!p.waitForFinished(30000))
             qFatal("ini command did not finish");
         return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
@@ -62,6 +82,64 @@ private Q_SLOTS:
         QCOMPARE(ini({QStringLiteral("set"), m_dir.path(), QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v")}).status, 2);
         const QString blocked = m_dir.filePath(QStringLiteral("missing.ini/x.ini"));
         QCOMPARE(ini({QStringLiteral("set"), blocked, QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v")}).status, 2);
+    }
+
+    void messagesNameTheCause_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("cause");
+        const QString dir = m_dir.path();
+        const QString ok = dir + QStringLiteral("/ok.ini");
+        writeBytes(ok, "[s]\r\nk=v\r\n");
+        auto row = [](const char *name, const QStringList &args, const char *cause) {
+            QTest::newRow(name) << args << QString::fromUtf8(cause);
+        };
+        row("no such file", {"get", dir + "/none.ini", "s", "k"}, "找不到文件");
+        row("a folder", {"get", dir, "s", "k"}, "不是普通文件");
+        row("a device", {"set", "/dev/null", "s", "k", "v"}, "不是普通文件");
+        row("folder missing", {"set", dir + "/none/x.ini", "s", "k", "v"}, "文件夹不存在");
+        row("empty section", {"set", ok, " ", "k", "v"}, "节名是空的");
+        row("key opens a header", {"set", ok, "s", "[k]", "v"}, "以“[”开头");
+        row("key holds =", {"set", ok, "s", "a=b", "v"}, "含有“=”");
+        row("line break in a name", {"set", ok, "s\n[t", "k", "v"}, "含有换行");
+    }
+
+    void messagesNameTheCause()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, cause);
+        const Run r = ini(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(QString::fromUtf8(r.err).contains(cause), r.err.constData());
+        QCOMPARE(r.err.count('\n'), 1);
+    }
+
+    void refusedAccessIsNoEmptyValue()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("permissions of a POSIX file system");
+#else
+        // A folder everyone may enter, holding a file nobody may read and a
+        // folder nobody may write.
+        QTemporaryDir shared;
+        QVERIFY(QFile::setPermissions(shared.path(), QFileDevice::Permissions(0x7755)));
+        const QString locked = shared.filePath(QStringLiteral("locked.ini"));
+        writeBytes(locked, "[s]\r\nk=v\r\n");
+        QVERIFY(::chmod(QFile::encodeName(locked).constData(), 0) == 0);
+        const QString closed = shared.filePath(QStringLiteral("closed"));
+        QVERIFY(QDir().mkpath(closed));
+        QVERIFY(::chmod(QFile::encodeName(closed).constData(), 0555) == 0);
+
+        const Run get = iniAsUser({QStringLiteral("get"), locked, QStringLiteral("s"), QStringLiteral("k")});
+        QCOMPARE(get.status, 2);
+        QVERIFY2(QString::fromUtf8(get.err).contains(QStringLiteral("没有权限")), get.err.constData());
+        QCOMPARE(get.out, QByteArray());
+        const Run set = iniAsUser({QStringLiteral("set"), closed + QStringLiteral("/new.ini"),
+                                   QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v")});
+        QCOMPARE(set.status, 2);
+        QVERIFY2(QString::fromUtf8(set.err).contains(QStringLiteral("没有权限")), set.err.constData());
+        ::chmod(QFile::encodeName(closed).constData(), 0755);
+#endif
     }
 };
 

@@ -32,6 +32,8 @@ private Q_SLOTS:
             "; a comment-looking line\r\n"
             "after=comments\r\n"
             "no equals sign here\r\n"
+            "no equals sign here=later\r\n"
+            "\x1a\v ctrl-z \f=\v\x1a value \x1a\r\n"
             "eq=b=c\r\n"
             "dup=first\r\n"
             "DUP=second\r\n"
@@ -73,13 +75,15 @@ private Q_SLOTS:
         row("semicolon line is a key", "zrv", ";semi", "1");
         row("hash line is a key", "zrv", "#hash", "2");
         row("keys after comment-looking lines", "zrv", "after", "comments");
-        row("line without = defines nothing", "zrv", "no equals sign here", "");
+        row("line without = names an empty key, which wins", "zrv", "no equals sign here", "");
+        row("Ctrl-Z, VT and FF are blanks", "zrv", "ctrl-z", "value");
         row("value starts after the first =", "zrv", "eq", "b=c");
         row("first of duplicate keys wins", "zrv", "dup", "first");
         row("Chinese key", "zrv", "名字", "张三");
         row("only ASCII letters fold", "zrv", "ａ", "");
         row("only the first of duplicate sections", "zrv", "onlyInSecond", "");
-        row("keys before any section belong to none", "", "k0", "");
+        row("keys before any section form the nameless one", "", "k0", "before any section");
+        row("the nameless section found by blanks too", " \t", "k0", "before any section");
         row("header name ends at the last ]", "a]b", "k", "bracket");
         row("[ without ] is no header", "a]b", "k2", "still in a]b");
         row("[ without ] is no header either way", "open", "k2", "");
@@ -126,12 +130,13 @@ private Q_SLOTS:
         QCOMPARE(mIni::IniRead(QStringLiteral("s"), QStringLiteral("c")), QStringLiteral("z\uFFFD"));
     }
 
-    void nulBytesAreSkipped()
+    void valueEndsAtNul()
     {
         const QString path = m_dir.filePath(QStringLiteral("nul.ini"));
-        writeBytes(path, QByteArray("[s]\r\nk=a\0b \0\r\n", 14));
+        writeBytes(path, QByteArray("[s]\r\nk=a\0b \0\r\nnext=1\r\n", 22));
         mIni::setIniFile(path, mIni::Access::ReadOnly);
-        QCOMPARE(mIni::IniRead(QStringLiteral("s"), QStringLiteral("k")), QStringLiteral("ab"));
+        QCOMPARE(mIni::IniRead(QStringLiteral("s"), QStringLiteral("k")), QStringLiteral("a"));
+        QCOMPARE(mIni::IniRead(QStringLiteral("s"), QStringLiteral("next")), QStringLiteral("1"));
     }
 
     void longValuesCutAtWholeCharacters()

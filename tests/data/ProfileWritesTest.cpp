@@ -79,6 +79,14 @@ private Q_SLOTS:
         QCOMPARE(readBytes(path), QByteArray("[s]\nother=2\n"));
     }
 
+    void keyWithoutEqualsSignGetsOneInPlace()
+    {
+        const QString path = file("[s]\r\n  flag  \r\nflag=ignored\r\n");
+        QVERIFY(write("s", "FLAG", QStringLiteral("on")));
+        QCOMPARE(readBytes(path), QByteArray("[s]\r\n  flag  =on\r\nflag=ignored\r\n"));
+        QCOMPARE(mIni::IniRead(QStringLiteral("s"), QStringLiteral("flag")), QStringLiteral("on"));
+    }
+
     void emptyValueIsNotNull()
     {
         const QString path = file("[s]\nk=1\n");

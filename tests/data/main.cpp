@@ -10,6 +10,9 @@ QObject *newProfileCacheTest();
 QObject *newGameDataTest();
 QObject *newConfigurationTest();
 QObject *newIniCommandTest();
+QObject *newGoldenReadsTest();
+QObject *newHostileFilesTest();
+QObject *newDatabaseCheckTest();
 
 int main(int argc, char *argv[])
 {
@@ -21,6 +24,9 @@ int main(int argc, char *argv[])
     tests.emplace_back(newGameDataTest());
     tests.emplace_back(newConfigurationTest());
     tests.emplace_back(newIniCommandTest());
+    tests.emplace_back(newGoldenReadsTest());
+    tests.emplace_back(newHostileFilesTest());
+    tests.emplace_back(newDatabaseCheckTest());
     int failed = 0;
     for (const auto &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);

@@ -12,6 +12,10 @@
 #include <QCursor>
 #include <QTest>
 
+#ifndef Q_OS_WIN
+#  include <sys/stat.h>
+#endif
+
 namespace {
 
 QLabel *control(QWidget &w, const char *name) { return w.findChild<QLabel *>(QLatin1String(name)); }
@@ -146,6 +150,13 @@ void PortraitWindowTest::pictureIsDrawnOrTheNoticeIsShown()
     QVERIFY2(!w.setPicture(notAPicture), "a broken picture file counts as loaded");
     QVERIFY(!w.hasPicture());
     QVERIFY(!w.setPicture(m_dir.filePath(QStringLiteral("无此文件.jpg"))));
+#ifndef Q_OS_WIN
+    // A FIFO or a device in the pictures folder: no picture, and no hang.
+    const QString fifo = m_dir.filePath(QStringLiteral("管道.jpg"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY2(!w.setPicture(fifo), "a FIFO counted as a picture");
+    QVERIFY2(!w.setPicture(QStringLiteral("/dev/zero")), "a device counted as a picture");
+#endif
 }
 
 void PortraitWindowTest::barsAndValuesFollowTheCalculator()

@@ -1,0 +1,174 @@
+#include "RegularFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#ifndef Q_OS_WIN
+#  include <fcntl.h>
+#  include <sys/stat.h>
+#  include <unistd.h>
+#endif
+
+namespace RegularFile {
+
+namespace {
+
+Problem fromErrno(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return Problem::Missing;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return Problem::NoPermission;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return Problem::DiskFull;
+    default:
+        return Problem::Failed;
+    }
+}
+
+} // namespace
+
+QString describe(Problem problem)
+{
+    switch (problem) {
+    case Problem::None: return QString();
+    case Problem::Missing: return QStringLiteral("找不到文件");
+    case Problem::NotRegular: return QStringLiteral("不是普通文件（管道、设备、套接字或文件夹）");
+    case Problem::TooLarge: return QStringLiteral("文件太大（超过 64 MiB）");
+    case Problem::NoPermission: return QStringLiteral("没有权限");
+    case Problem::FolderMissing: return QStringLiteral("文件夹不存在");
+    case Problem::DiskFull: return QStringLiteral("磁盘已满");
+    case Problem::Failed: return QStringLiteral("读写失败");
+    }
+    return QString();
+}
+
+Problem kind(const QString &path)
+{
+    if (path.isEmpty())
+        return Problem::Missing;
+#ifdef Q_OS_WIN
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Problem::Missing;
+    return info.isFile() ? Problem::None : Problem::NotRegular;
+#else
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == EACCES ? Problem::NoPermission : Problem::Missing;
+    return S_ISREG(st.st_mode) ? Problem::None : Problem::NotRegular;
+#endif
+}
+
+Contents read(const QString &path, qint64 maxBytes)
+{
+    Contents c;
+    c.problem = kind(path);
+    if (c.problem != Problem::None)
+        return c; // never open what is not a regular file
+#ifdef Q_OS_WIN
+    QFile file(path);
+    if (file.size() > maxBytes) {
+        c.problem = Problem::TooLarge;
+        return c;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        c.problem = file.error() == QFileDevice::PermissionsError ? Problem::NoPermission : Problem::Failed;
+        return c;
+    }
+    c.bytes = file.read(maxBytes + 1);
+    if (c.bytes.size() > maxBytes) {
+        c.bytes.clear();
+        c.problem = Problem::TooLarge;
+    }
+    return c;
+#else
+    // Non-blocking, and checked again once open: the file may have been
+    // replaced by a FIFO since the check above.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        c.problem = fromErrno(errno);
+        return c;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        c.problem = Problem::NotRegular;
+        return c;
+    }
+    if (st.st_size > maxBytes) {
+        ::close(fd);
+        c.problem = Problem::TooLarge;
+        return c;
+    }
+    QByteArray bytes;
+    bytes.resize(qsizetype(st.st_size) + 1);
+    qsizetype got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got > maxBytes)
+                break; // grew while being read
+            bytes.resize(std::min<qsizetype>(bytes.size() * 2 + 4096, maxBytes + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            c.problem = fromErrno(errno);
+            ::close(fd);
+            return c;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    if (got > maxBytes) {
+        c.problem = Problem::TooLarge;
+        return c;
+    }
+    bytes.truncate(got);
+    c.bytes = std::move(bytes);
+    return c;
+#endif
+}
+
+Problem write(const QString &path, const QByteArray &bytes)
+{
+    const Problem there = kind(path);
+    if (there == Problem::NotRegular)
+        return there; // never replace a FIFO, a device or /dev/null
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        return Problem::FolderMissing;
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        const int error = errno;
+        return error ? fromErrno(error)
+                     : (file.error() == QFileDevice::PermissionsError ? Problem::NoPermission : Problem::Failed);
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const Problem p = errno ? fromErrno(errno) : Problem::Failed;
+        file.cancelWriting();
+        return p;
+    }
+    errno = 0;
+    if (!file.commit())
+        return errno ? fromErrno(errno) : Problem::Failed;
+    return Problem::None;
+}
+
+} // namespace RegularFile
