@@ -2,6 +2,7 @@
 
 #include "Endpoints.h"
 #include "HttpGet.h"
+#include "PageMarkers.h"
 #include "ZoneRating.h"
 
 #include <QPointer>
@@ -14,19 +15,10 @@ PublicAddress unknownAddress()
 
 PublicAddress readAddressPage(const QString &body)
 {
-    const QString from = QStringLiteral("来自：");
-    const QString end = QStringLiteral("</center>");
-    const qsizetype at = body.indexOf(from);
-    const qsizetype open = body.indexOf(u'[');
-    if (at < 0 || open < 0)
+    const auto found = PageMarkers::whereabouts(body);
+    if (!found)
         return unknownAddress();
-    const qsizetype locationStart = at + from.size();
-    const qsizetype locationEnd = body.indexOf(end, locationStart);
-    const qsizetype close = body.indexOf(u']', open + 1);
-    if (locationEnd < 0 || close < 0)
-        return unknownAddress();
-    return {body.mid(locationStart, locationEnd - locationStart),
-            u'[' + body.mid(open + 1, close - open - 1) + u']'};
+    return {found->location, u'[' + found->address + u']'};
 }
 
 void lookUpPublicAddress(QObject *receiver, std::function<void(const PublicAddress &)> done)

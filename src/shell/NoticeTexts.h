@@ -24,10 +24,8 @@ inline const QString UpgradeShareTitle = QStringLiteral("分享升级 - ZR角色
 QString upgradeMessage(VersionNumber sver, const QString &changes);
 QString upgradePost(VersionNumber sver, const QString &changes, VersionNumber fver);
 
-// The update check: the download page's title carries the latest version
-// between these two.
-inline const QString DownloadTitlePrefix = QStringLiteral("<title>Hoopra角色助手（Hooprix Character） V");
-inline const QString DownloadTitleSuffix = QStringLiteral(" 下载 - 游戏工具 - 松涛下载园</title>");
+// The update check's announcement (the page's title markers are in
+// PageMarkers.h).
 QString newVersionMessage(VersionNumber published);
 
 } // namespace NoticeTexts

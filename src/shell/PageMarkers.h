@@ -27,8 +27,8 @@ struct Whereabouts {
     QString location; // shown as is
     QString address;  // without the brackets
 };
-// nullopt when "来自：" or "[" is missing. A missing end marker leaves the
-// rest of the page (as splitting at it would).
+// nullopt when any of the four markers is missing: "来自：", "</center>"
+// after it, "[", or "]" after it. A page cut short names no place.
 std::optional<Whereabouts> whereabouts(const QString &page);
 
 } // namespace PageMarkers

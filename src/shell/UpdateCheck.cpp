@@ -5,19 +5,13 @@
 #include "MessageBox.h"
 #include "NoticeTexts.h"
 #include "OpenPage.h"
+#include "PageMarkers.h"
 
 namespace UpdateCheck {
 
 VersionNumber publishedVersion(const QString &page)
 {
-    const qsizetype prefix = page.indexOf(NoticeTexts::DownloadTitlePrefix);
-    if (prefix < 0)
-        return 0;
-    QStringView rest = QStringView(page).mid(prefix + NoticeTexts::DownloadTitlePrefix.size());
-    const qsizetype suffix = rest.indexOf(NoticeTexts::DownloadTitleSuffix);
-    if (suffix >= 0)
-        rest = rest.left(suffix);
-    return VersionText::read(rest);
+    return VersionNumber(PageMarkers::publishedVersion(page).value_or(0));
 }
 
 void pageArrived(const QString &page, const std::function<void()> &minimiseMain)

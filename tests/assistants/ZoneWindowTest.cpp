@@ -324,6 +324,7 @@ void ZoneWindowTest::addressLookupFailures_data()
     QTest::newRow("no markers") << "<html><body>维护中</body></html>";
     QTest::newRow("no location end") << "[127.0.0.1] 来自：某地";
     QTest::newRow("no address") << "<center>来自：某地</center>";
+    QTest::newRow("no closing bracket") << "<center>]您的IP是：[127.0.0.1 来自：某地</center>";
     QTest::newRow("no server") << "";
 }
 

@@ -27,8 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(page->contains(u'[' + w->address), "an address the page does not hold");
             FUZZ_CHECK(page->contains(PageMarkers::LocationMarker + w->location), "a location the page does not hold");
         } else {
-            FUZZ_CHECK(!page->contains(PageMarkers::LocationMarker) || !page->contains(u'['),
-                       "both markers were there but nothing was found");
+            const qsizetype from = page->indexOf(PageMarkers::LocationMarker), open = page->indexOf(u'[');
+            FUZZ_CHECK(from < 0 || open < 0 || page->indexOf(PageMarkers::LocationEnd, from + 1) < 0
+                           || page->indexOf(u']', open) < 0,
+                       "all four markers were there but nothing was found");
         }
     }
     return 0;
