@@ -9,6 +9,7 @@
 #include "ClickLabel.h"
 #include "Endpoints.h"
 #include "MessageBox.h"
+#include "RegularFile.h"
 #include "OpenPage.h"
 #include "ShareWindowOpen.h"
 #include "Versions.h"
@@ -63,11 +64,11 @@ private:
 // a copy the original is handed over as it is.
 QString readmeForViewer(const QString &readme)
 {
-    QFile in(readme);
-    if (!in.open(QIODevice::ReadOnly))
+    const RegularFile::Contents in = RegularFile::read(readme);
+    if (!in.ok())
         return readme;
     QStringDecoder gbk("GBK");
-    const QString text = gbk.decode(in.readAll());
+    const QString text = gbk.decode(in.bytes);
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (dir.isEmpty() || !QDir().mkpath(dir))
         return readme;
@@ -129,7 +130,7 @@ void Main::L_update_Click()
 void Main::Frame5_Click()
 {
     const QString readme = AppPaths::readmePath();
-    if (QFileInfo::exists(readme)) {
+    if (RegularFile::kind(readme) == RegularFile::Problem::None) {
         openPageQuietly(QUrl::fromLocalFile(readmeForViewer(readme)));
         return;
     }

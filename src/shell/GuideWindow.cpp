@@ -2,12 +2,13 @@
 
 #include "ClickLabel.h"
 #include "NoticeTexts.h"
+#include "RegularFile.h"
 #include "ShareWindowOpen.h"
 #include "StartUp.h"
 #include "Units.h"
 #include "Versions.h"
 
-#include <QImageReader>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -18,10 +19,14 @@ constexpr int TextMargin = 120;    // twips around the readme box
 constexpr int ButtonWidth = 1500;  // the start button, twips
 constexpr int ButtonHeight = 450;
 
+// Null when missing, unreadable or not a regular file (a FIFO in a
+// picture's place would block the reader for good).
 QPixmap tourPicture(int n)
 {
-    QImageReader reader(StartUp::tourPicturePath(n));
-    return QPixmap::fromImage(reader.read()); // null when missing or unreadable
+    const RegularFile::Contents file = RegularFile::read(StartUp::tourPicturePath(n));
+    if (!file.ok())
+        return {};
+    return QPixmap::fromImage(QImage::fromData(file.bytes));
 }
 
 } // namespace

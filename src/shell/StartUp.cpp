@@ -7,6 +7,8 @@
 #include "NoticeTexts.h"
 #include "Versions.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,7 +16,8 @@ namespace StartUp {
 
 bool checkDatabase()
 {
-    if (QFileInfo::exists(AppPaths::databasePath()))
+    // Only a regular file is a database; anything else is never opened.
+    if (RegularFile::kind(AppPaths::databasePath()) == RegularFile::Problem::None)
         return true;
     MessageBox::show(NoticeTexts::DatabaseMissing, MessageBox::Icon::Warning,
                      NoticeTexts::DatabaseMissingTitle);
@@ -61,10 +64,11 @@ QString tourPicturePath(int n)
 
 QString readmeText()
 {
-    QFile file(AppPaths::readmePath());
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file is read: a FIFO in its place would block for good.
+    const RegularFile::Contents file = RegularFile::read(AppPaths::readmePath());
+    if (!file.ok())
         return NoticeTexts::ReadmeMissing;
-    return decodeGbk(file.readAll());
+    return decodeGbk(file.bytes);
 }
 
 } // namespace StartUp

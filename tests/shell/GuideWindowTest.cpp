@@ -12,6 +12,10 @@
 #include <QScreen>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QString DatabaseMissing = QStringLiteral(
@@ -218,6 +222,31 @@ void GuideWindowTest::missingReadmeIsSaidInTheTextBox()
     QCOMPARE(guide.control<QPlainTextEdit>("Text1")->toPlainText(), QStringLiteral("《说明文档》丢失！"));
     QVERIFY(guide.window.Timer2->isActive());
     guide.window.close();
+}
+
+// A FIFO where the database, a tour picture or the readme should be would
+// block start-up for good if it were opened: each counts as missing.
+void GuideWindowTest::fifosInPlaceOfFilesCountAsMissing()
+{
+#ifdef Q_OS_UNIX
+    ShellWorld world;
+    for (const QString &name : {QStringLiteral("ZRCdata.dat"), QStringLiteral("ZRCimages/New3.jpg"),
+                               QStringLiteral("说明文档.txt")}) {
+        world.remove(name);
+        QVERIFY(::mkfifo(QFile::encodeName(world.path(name)).constData(), 0600) == 0);
+    }
+    Guide guide;
+    guide.window.Form_Load();
+    QCOMPARE(world.messages.count(), 1);
+    QCOMPARE(world.messages.messages().at(0).text, DatabaseMissing);
+    QTest::mouseClick(guide.control("Picture1"), Qt::LeftButton);
+    QTest::mouseClick(guide.control("Picture2"), Qt::LeftButton);
+    QVERIFY2(guide.control("Text1")->isVisible(), "the tour stopped at a FIFO in the third picture's place");
+    QCOMPARE(guide.control<QPlainTextEdit>("Text1")->toPlainText(), QStringLiteral("《说明文档》丢失！"));
+    guide.window.close();
+#else
+    QSKIP("FIFOs are a Unix thing");
+#endif
 }
 
 void GuideWindowTest::closingTheGuideDuringTheTourLeavesNoWindow()

@@ -12,5 +12,6 @@ private Q_SLOTS:
     void unreadableLaterPicturesAreSteppedPast();
     void missingDatabaseWarnsAndStartUpGoesOn();
     void missingReadmeIsSaidInTheTextBox();
+    void fifosInPlaceOfFilesCountAsMissing();
     void closingTheGuideDuringTheTourLeavesNoWindow();
 };
