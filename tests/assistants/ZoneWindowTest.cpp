@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -54,7 +55,8 @@ bool measureAll(XQzs &w, const std::function<void(int)> &afterTick = {})
 {
     QSignalSpy shown(&w, &XQzs::zoneShown);
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("cmdPing")), Qt::LeftButton);
-    void (XQzs::*ticks[])() = {&XQzs::Timer1_Timer, &XQzs::Timer2_Timer, &XQzs::Timer3_Timer, &XQzs::Timer4_Timer};
+    static constexpr std::array<void (XQzs::*)(), ZoneCount> ticks{&XQzs::Timer1_Timer, &XQzs::Timer2_Timer,
+                                                                   &XQzs::Timer3_Timer, &XQzs::Timer4_Timer};
     for (int zone = 1; zone <= ZoneCount; ++zone) {
         // Only this zone's timer runs.
         for (int i = 0; i < ZoneCount; ++i)
