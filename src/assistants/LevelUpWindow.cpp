@@ -63,11 +63,6 @@ const LinkLookRow ShareLook{u"fenxiang", {0xFF0000, true, {}, {}}, {}, {}, {0x00
 // Empty boxes are stored as empty values, not as absent keys.
 QString stored(const QString &text) { return text.isNull() ? QStringLiteral("") : text; }
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 QLabel *label(QWidget *parent, const QString &text, QRect rect, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto *l = new QLabel(text, parent);

@@ -20,11 +20,6 @@ const QString NoStars = QStringLiteral("☆☆☆☆☆");
 constexpr quint32 DarkGrey = 0x404040;
 constexpr quint32 Black = 0x000000;
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 QColor colourOf(const SkillPosition &pos) { return QColor(pos.red, pos.green, pos.blue); }
 
 void setBackground(QWidget *w, const QColor &colour, QPalette::ColorRole role)

@@ -31,11 +31,6 @@ constexpr quint32 LinkNormal = 0x000000;
 
 const QString HeightHint = QStringLiteral("比如170-173表示偏矮，174-176表示中等，177-180表示偏高。");
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 } // namespace
 
 SettingsPages::SettingsPages(BuildEngine &engine, QWidget *parent)

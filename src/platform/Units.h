@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QtGlobal>
 
 // Positions and sizes are given in twips and colours as 0xBBGGRR values;
@@ -16,6 +17,12 @@ constexpr int twipsToPixels(double twips)
 }
 
 constexpr double pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+
+// A control's place and size given in twips.
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
 
 // 0xBBGGRR to a colour.
 inline QColor fromBgr(quint32 bgr)

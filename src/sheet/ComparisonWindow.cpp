@@ -47,11 +47,6 @@ const LinkLook Unmarked{0x000000, Regular, {}, {}};
 const LinkLookRow ZjLook{u"Zj", {0x0000FF, Bold, {}, {}}, {{}, Bold, {}, 11}, {{}, Regular, {}, 9},
                          {0xC00000, Regular, {}, {}}, true};
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 void fill(QWidget *widget, quint32 bgr)
 {
     QPalette p = widget->palette();

@@ -30,12 +30,6 @@ constexpr int ButtonWidth = 1140;
 constexpr int ButtonHeight = 390;
 constexpr int LineGap = 45;  // between the button and its frame lines
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
 } // namespace
 
 AnnouncementWindow::AnnouncementWindow(QWidget *mainWindow, QWidget *parent)

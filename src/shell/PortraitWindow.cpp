@@ -39,12 +39,6 @@ constexpr int BarThickness = 6;  // pixels
 
 const QString MissingPictureNotice = QStringLiteral("无头像，请检查客户端完整性！");
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
 int rowCentre(int i) { return FirstRowTop + i * RowHeight + RowHeight / 2; }
 
 void setColours(QLabel *label, quint32 text, const QColor &background)

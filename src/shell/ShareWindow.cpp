@@ -76,11 +76,6 @@ QPointer<ShareWindow> &theWindow()
     return window;
 }
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 } // namespace
 
 ShareWindow::ShareWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
