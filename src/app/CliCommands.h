@@ -12,6 +12,7 @@ int runLevelUpCommand(const QStringList &args);
 int runPingCommand(const QStringList &args);
 int runSheetCommand(const QStringList &args);
 int runDbCommand(const QStringList &args);
+int runBestCommand(const QStringList &args);
 
 // An option a command accepts; `valueName` is empty for a switch.
 struct CliOption {

@@ -26,6 +26,16 @@ const QList<CliCommand> &cliCommands()
                         "当时未开放的选择使命令以状态 2 结束；不可叠加的选择只提示，继续重放。"),
          {DataDir, {{QStringLiteral("json")}, QString(), QStringLiteral("以 JSON 打印整个计算器状态")}},
          runBuildCommand},
+        {QStringLiteral("best"), QStringLiteral("求某项能力或加权和最高的角色能力设定"),
+         {QStringLiteral("best [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]... --maximise OBJECTIVE")},
+         QStringLiteral("在所有一次走完的设定里找出 OBJECTIVE 最高的一个，并包含给出的每个 LIST=ITEM。\n"
+                        "OBJECTIVE 是一项能力（如 三分）、综合，或加权和（如 三分=2,中投=1，权重为非负小数）。\n"
+                        "同分时取各列表选项序号依次最小的设定。标准输出只有 LIST=ITEM，\n"
+                        "可直接交给 build 重放；各能力值、综合和目标值写到标准错误。\n"
+                        "未知角色、未知目标或没有满足条件的设定时以状态 2 结束（build 对被拒的选择只提示）。"),
+         {DataDir, {{QStringLiteral("json")}, QString(), QStringLiteral("打印一个 JSON 对象：选择、能力值、目标值、搜索量与用时")},
+          {{QStringLiteral("maximise")}, QStringLiteral("OBJECTIVE"), QStringLiteral("要最大化的目标")}},
+         runBestCommand},
         {QStringLiteral("sheet"), QStringLiteral("打印能力表（复制到剪贴板的文字）或分享文字"),
          {QStringLiteral("sheet [--data-dir DIR] [--post] CHARACTER [LIST=ITEM]...")},
          QStringLiteral("与 build 一样重放设定，然后打印窗口复制的能力表；--post 打印分享文字。"),

@@ -13,6 +13,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class ClickLabel;
 class PortraitWindow;
 class AnnouncementWindow;
@@ -92,12 +93,20 @@ public:
     // reached the engine.
     void render();
 
+    // The context menu of ability caption `row` (0 … 11, 12 for 综合): one
+    // item, "求…最高的配置", disabled while no character is chosen.
+    QMenu *captionMenu(int row);
+
 Q_SIGNALS:
     // The tool links; app/ opens their windows.
     void comparisonRequested(); // Label_NLDB
     void levelUpRequested();    // L_SJzs
     void skillsRequested();     // L_JNzs
     void zonePingRequested();   // L_XQzs
+    // The context menu of an ability caption (0 … 11, 12 for 综合).
+    void bestBuildRequested(int row);
+    // Another character was chosen, or none (the team label).
+    void characterChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -119,6 +128,7 @@ private:
     void hoverAbility(int row); // 0 … 11, 12 for the total
     void resetAbilityHover();
     void wireExplanations();
+    void wireBestBuildMenu();
     void explain(int row);
     bool tipEvent(QEvent *event);
     void setTipBold(bool bold);
