@@ -29,19 +29,20 @@ std::optional<ListId> nextList(const BuildEngine &e)
 }
 
 // Depth-first walk over the picks the engine accepts, in item order, from its
-// state up to the moment `stop` opens (or the build is complete).
+// state up to the moment list `stop` opens (or the build is complete; -1:
+// only then).
 class Walker {
 public:
     Walker(const PickFilter *filter, const std::atomic_bool *cancel, qint64 *searched)
         : m_filter(filter), m_cancel(cancel), m_searched(searched) {}
 
     template <typename Leaf>
-    void walk(const BuildEngine &e, std::optional<ListId> stop, QList<BestPick> &path, Leaf &&leaf)
+    void walk(const BuildEngine &e, int stop, QList<BestPick> &path, Leaf &&leaf)
     {
         if (cancelled())
             return;
         const std::optional<ListId> next = nextList(e);
-        if (!next || next == stop || path.size() > ListCount) {
+        if (!next || int(*next) == stop || path.size() > ListCount) {
             leaf(path, e);
             return;
         }
@@ -125,7 +126,7 @@ std::shared_ptr<const Plan> buildPlan(const BuildEngine &start)
     for (int k = 0; k < count; ++k) {
         if (nextList(at) != Boundaries[k])
             break;
-        const std::optional<ListId> stop = k + 1 < count ? std::optional(Boundaries[k + 1]) : std::nullopt;
+        const int stop = k + 1 < count ? int(Boundaries[k + 1]) : -1;
         Segment segment;
         std::optional<BuildEngine> first;
         QList<BestPick> path;
@@ -207,7 +208,7 @@ public:
                 if (opt.keys & mask)
                     continue;
                 const Score rest = value(s + 1, mask | opt.keys);
-                if (rest != Infeasible && c.score + rest == target) {
+                if (rest != Infeasible && rest != Unknown && c.score + rest == target) {
                     out += opt.picks;
                     mask |= opt.keys;
                     break;
@@ -218,7 +219,8 @@ public:
     }
 
 private:
-    static constexpr Score Unknown = std::numeric_limits<Score>::min();
+    // Far below any score (scores stay under 2^110).
+    static constexpr Score Unknown = -(Score(1) << 120);
     static constexpr Score Infeasible = Unknown + 1;
 
     struct Choice {
@@ -259,6 +261,8 @@ private:
             if (m_searched)
                 ++*m_searched;
             const Score rest = value(s + 1, mask | opt.keys);
+            if (rest == Unknown)
+                return Unknown; // cancelled below
             if (rest != Infeasible && (best == Infeasible || c.score + rest > best))
                 best = c.score + rest;
         }
@@ -298,7 +302,7 @@ BestBuildResult search(const BestBuildRequest &request, const Constraints &const
 
     Walker walker(&request.filter, request.cancel, &result.searched);
     QList<BestPick> path;
-    walker.walk(engine, ListId::Youxie1, path, [&](const QList<BestPick> &first, const BuildEngine &end) {
+    walker.walk(engine, int(ListId::Youxie1), path, [&](const QList<BestPick> &first, const BuildEngine &end) {
         if (nextList(end) != ListId::Youxie1)
             return;
         for (int i = 0; i < int(ListId::Youxie1); ++i)
@@ -307,7 +311,8 @@ BestBuildResult search(const BestBuildRequest &request, const Constraints &const
         const int tier = std::clamp(levelTier(end.list(ListId::Dji).text), 0, 2);
         TierRest &rest = rests[tier];
         if (!rest.done) {
-            Rest dp(*planFor(tier, end), request, constraints, &result.searched);
+            const std::shared_ptr<const Plan> plan = planFor(tier, end);
+            Rest dp(*plan, request, constraints, &result.searched);
             rest.score = dp.best();
             if (rest.score)
                 rest.picks = dp.picks();
