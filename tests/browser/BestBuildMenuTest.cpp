@@ -1,9 +1,14 @@
 #include "BestBuildMenuTest.h"
 
 #include "Abilities.h"
+#include "ApplyPicks.h"
+#include "BestBuild.h"
+#include "AppPaths.h"
+#include "GameDatabase.h"
 #include "TestWorld.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -40,4 +45,24 @@ void BestBuildMenuTest::captionMenuAsksForTheBestBuild()
     QCOMPARE(changed.size(), 2);
     menu.reset(main.captionMenu(12));
     QVERIFY(!menu->actions()[0]->isEnabled());
+}
+
+void BestBuildMenuTest::foundPicksApplyOnTheMainWindow()
+{
+    TestWorld world;
+    world.writeStandardDatabase();
+    Main &main = world.open();
+    // 小白 has a selectable height; the answer holds it, and the main window
+    // takes every pick as a player's.
+    const CharacterRecord record = GameDatabase(AppPaths::databasePath()).record(QStringLiteral("小白"));
+    const BestBuildResult best = findBestBuild({record, {}, *BuildObjective::parse(QStringLiteral("灌篮=1,篮板=0.5"))});
+    QCOMPARE(best.status, BestBuildResult::Found);
+    PickSequence sequence{record.name, {}};
+    for (const BestPick &p : best.picks)
+        sequence.picks.append({p.list, p.item});
+    QCOMPARE(applyPicks(main, sequence), int(best.picks.size()));
+    QCOMPARE(world.messages().count(), 0);
+    for (int i = 0; i < AbilityCount; ++i)
+        QCOMPARE(main.valueLabels[i]->text(), best.texts[i]);
+    QCOMPARE(main.Zonghe->text(), best.total);
 }

@@ -8,4 +8,5 @@ class BestBuildMenuTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void captionMenuAsksForTheBestBuild();
+    void foundPicksApplyOnTheMainWindow();
 };
