@@ -196,6 +196,7 @@ void BestBuildWindow::calculate()
         if (keep[k]->isEnabled() && keep[k]->isChecked())
             request.constraints.append({Kept[k], m_build.list(Kept[k]).text});
     m_searched = name;
+    m_goal = goal->text;
     m_result = {};
     for (int i = 0; i <= AbilityCount; ++i)
         values->setItem(i, 1, cell(QString()));
@@ -217,7 +218,7 @@ void BestBuildWindow::showResult(const BestBuildResult &result)
         values->setItem(i, 1, cell(result.texts[i]));
     values->setItem(AbilityCount, 1, cell(result.total));
     picks->setPlainText(picksText(result.picks));
-    status->setText(u"“" + m_searched + u"”的" + objective->currentText() + u"最高为 " + scoreText(result.score)
+    status->setText(u"“" + m_searched + u"”的" + m_goal + u"最高为 " + scoreText(result.score)
                     + u"（查看了 " + QString::number(result.searched) + u" 个部分配置）");
     applyButton->setEnabled(true);
     Q_EMIT finished();

@@ -66,4 +66,5 @@ private:
     BestBuildRunner m_runner;
     BestBuildResult m_result;
     QString m_searched; // the character of the last search
+    QString m_goal;     // and its objective
 };

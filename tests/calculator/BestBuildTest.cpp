@@ -336,6 +336,12 @@ void BestBuildTest::windowSearchesOffTheGuiThread()
     QCOMPARE(w.status->text(), u"角色已改变，计算已取消。"_qs);
     QVERIFY(!done.wait(300));
 
+    // Closing the window stops a search too.
+    w.calculateButton->click();
+    w.close();
+    QVERIFY(!w.searching());
+    QCOMPARE(w.status->text(), u"计算已取消。"_qs);
+
     // A bad objective is named, and nothing runs.
     w.objective->setCurrentText(u"三分=-1"_qs);
     w.calculateButton->click();
