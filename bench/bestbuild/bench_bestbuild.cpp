@@ -108,8 +108,12 @@ int main(int argc, char *argv[])
             const CharacterRecord record = db.record(name);
             for (int k = 0; k < 13; ++k) {
                 const BuildObjective objective = BuildObjective::caption(k);
+                BestBuildRequest request;
+                request.record = record;
+                request.constraints = constraints;
+                request.objective = objective;
                 timer.start();
-                const BestBuildResult r = findBestBuild({record, constraints, objective});
+                const BestBuildResult r = findBestBuild(request);
                 times.push_back({timer.nsecsElapsed() / 1e6, name + u" / " + objective.text});
                 searched += r.searched;
                 noBuild += r.status != BestBuildResult::Found;

@@ -55,7 +55,10 @@ void BestBuildMenuTest::foundPicksApplyOnTheMainWindow()
     // 小白 has a selectable height; the answer holds it, and the main window
     // takes every pick as a player's.
     const CharacterRecord record = GameDatabase(AppPaths::databasePath()).record(QStringLiteral("小白"));
-    const BestBuildResult best = findBestBuild({record, {}, *BuildObjective::parse(QStringLiteral("灌篮=1,篮板=0.5"))});
+    BestBuildRequest request;
+    request.record = record;
+    request.objective = *BuildObjective::parse(QStringLiteral("灌篮=1,篮板=0.5"));
+    const BestBuildResult best = findBestBuild(request);
     QCOMPARE(best.status, BestBuildResult::Found);
     PickSequence sequence{record.name, {}};
     for (const BestPick &p : best.picks)

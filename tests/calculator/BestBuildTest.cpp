@@ -47,6 +47,18 @@ PickFilter cutDown(int seed)
     };
 }
 
+// A search request; the filter cuts the space down.
+BestBuildRequest query(const CharacterRecord &record, const QList<BestConstraint> &constraints,
+                       const BuildObjective &objective, const PickFilter &filter = {})
+{
+    BestBuildRequest r;
+    r.record = record;
+    r.constraints = constraints;
+    r.objective = objective;
+    r.filter = filter;
+    return r;
+}
+
 struct Best {
     std::optional<Score> score;
     QStringList picks;
@@ -137,7 +149,7 @@ void BestBuildTest::matchesEnumeration()
         QStringList path;
         enumerate(e, filter, path, best, objectives);
         for (int k = 0; k < 13; ++k) {
-            const BestBuildResult r = findBestBuild({record, {}, objectives[k], filter});
+            const BestBuildResult r = findBestBuild(query(record, {}, objectives[k], filter));
             const QString where = names[c] + u" / " + objectives[k].text;
             QVERIFY2(r.status == BestBuildResult::Found && best[k].score, qPrintable(where));
             QVERIFY2(r.score == *best[k].score,
@@ -154,7 +166,7 @@ void BestBuildTest::answersReplayToTheirValues()
     for (const QString &name : db.allCharacters()) {
         const CharacterRecord record = db.record(name);
         for (const BuildObjective &objective : objectives) {
-            const BestBuildResult r = findBestBuild({record, {}, objective});
+            const BestBuildResult r = findBestBuild(query(record, {}, objective));
             const QString where = name + u" / " + objective.text;
             QVERIFY2(r.status == BestBuildResult::Found, qPrintable(where));
             const std::optional<BuildEngine> e = replay(record, r.picks);
@@ -175,27 +187,26 @@ void BestBuildTest::constraintsAreKept()
     const QList<BestConstraint> fixed{{ListId::Dji, QStringLiteral("50级")},
                                       {ListId::Xlian, QStringLiteral("训练Ⅲ")},
                                       {ListId::Vip, QStringLiteral("VIP")}};
-    const BestBuildResult r = findBestBuild({db.record(QStringLiteral("楚遥川")), fixed,
-                                             BuildObjective::caption(9)});
+    const BestBuildResult r = findBestBuild(query(db.record(QStringLiteral("楚遥川")), fixed, BuildObjective::caption(9)));
     QCOMPARE(r.status, BestBuildResult::Found);
     for (const BestConstraint &c : fixed)
         QVERIFY(pickWords(r.picks).contains(listName(c.list) + u'=' + c.item));
 
     // A constraint that costs value is still kept, and the horn it forces
     // moves the others: 三分龙头 in the hair takes 三分 from every other slot.
-    const BestBuildResult hair = findBestBuild({db.record(QStringLiteral("林晓风")),
-                                                {{ListId::Faxing, QStringLiteral("三分龙头")}},
-                                                BuildObjective::caption(9)});
+    const BestBuildResult hair = findBestBuild(query(db.record(QStringLiteral("林晓风")),
+                                                     {{ListId::Faxing, QStringLiteral("三分龙头")}},
+                                                     BuildObjective::caption(9)));
     QCOMPARE(hair.status, BestBuildResult::Found);
     const QStringList words = pickWords(hair.picks);
     QVERIFY(words.contains(QStringLiteral("Faxing=三分龙头")));
     QCOMPARE(words.filter(QStringLiteral("三分角")).size() + words.filter(QStringLiteral("三分龙头")).size(), 1);
 
     // No build: the reason names the constraint after the ones it clashes with.
-    const BestBuildResult clash = findBestBuild({db.record(QStringLiteral("林晓风")),
-                                                 {{ListId::Toubeibu, QStringLiteral("跑动角")},
-                                                  {ListId::Faxing, QStringLiteral("跑动龙头")}},
-                                                 BuildObjective::caption(12)});
+    const BestBuildResult clash = findBestBuild(query(db.record(QStringLiteral("林晓风")),
+                                                      {{ListId::Toubeibu, QStringLiteral("跑动角")},
+                                                       {ListId::Faxing, QStringLiteral("跑动龙头")}},
+                                                      BuildObjective::caption(12)));
     QCOMPARE(clash.status, BestBuildResult::NoBuild);
     QCOMPARE(clash.reason, QStringLiteral("没有满足条件的配置：在 Faxing=跑动龙头 之后无法选择 Toubeibu=跑动角"));
 }
