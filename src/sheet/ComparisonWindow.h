@@ -11,6 +11,7 @@ class ClickLabel;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class RadarWindow;
 
 // The comparison window "能力对比 - ZR角色助手": five slots side by side,
 // each taking a copy of the build the main window shows. The grid's 114
@@ -42,6 +43,8 @@ public:
     void ComClear_Click();      // all slots
     void Label_MouseDown(QLabel *label, Qt::MouseButton button);
     void Label_DblClick(QLabel *label);
+    // Opens this window's radar chart, or brings it forward.
+    void RadarLink_Click();
 
     // Where the window stands: beside the main window, right when there is
     // room, else left; a window following another stands at that one's
@@ -53,6 +56,8 @@ public:
 
     const ComparisonSlots &slots() const { return m_slots; }
     QLabel *cell(int n, int row) const;
+    // The radar chart, while it is open.
+    RadarWindow *radar() const { return m_radar; }
 
 Q_SIGNALS:
     void ZjClicked();
@@ -78,6 +83,7 @@ private:
     ComparisonSlots m_slots;
     bool m_loaded = false;
     bool m_unloaded = false;
+    QPointer<RadarWindow> m_radar;
 
 public:
     // ---- controls, by their given names ----------------------------------
@@ -88,5 +94,6 @@ public:
     std::array<QPushButton *, 5> ComClearSlot{};                        // ComClear1 … ComClear5
     QPushButton *ComClear = nullptr;
     ClickLabel *Zj = nullptr;
+    ClickLabel *RadarLink = nullptr; // "雷达图"
     QLabel *Ztt = nullptr;
 };
