@@ -2,6 +2,7 @@
 #include "CliReplay.h"
 
 #include "AppPaths.h"
+#include "BuildEngine.h"
 #include "BuildCardLayout.h"
 #include "BuildPictures.h"
 #include "RegularFile.h"

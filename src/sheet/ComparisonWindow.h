@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ComparisonSlots.h"
+#include "RadarWindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -11,7 +12,6 @@ class ClickLabel;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class RadarWindow;
 
 // The comparison window "能力对比 - ZR角色助手": five slots side by side,
 // each taking a copy of the build the main window shows. The grid's 114

@@ -18,7 +18,8 @@ constexpr std::array<quint32, ComparisonSlots::SlotCount> SlotColours{
 };
 
 constexpr double Margin = 12;
-constexpr double LabelRoom = 34;     // between the outer ring and the picture's edge
+constexpr double LabelRoom = 44;     // between the outer ring and the picture's edge
+constexpr double NameDistance = 20;  // from the outer ring to the middle of an axis name
 constexpr double AxisNameWidth = 48;
 constexpr double AxisNameHeight = 20;
 constexpr double LegendLine = 22;
@@ -96,7 +97,7 @@ RadarLayout radarLayout(const QList<RadarSeries> &series, QSizeF size)
 
     for (int i = 0; i < AbilityCount; ++i) {
         l.axisEnds[i] = onAxis(l.centre, l.radius, i);
-        l.axisNames[i] = {centredOn(onAxis(l.centre, l.radius + LabelRoom / 2, i), AxisNameWidth, AxisNameHeight),
+        l.axisNames[i] = {centredOn(onAxis(l.centre, l.radius + NameDistance, i), AxisNameWidth, AxisNameHeight),
                           Abilities[i].name.toString()};
     }
 

@@ -93,7 +93,7 @@ QStringList textsOf(const BuildCardLayout &l)
 
 } // namespace
 
-void PictureTest::radarDrawsSlotsWhose跑动HoldsANumber()
+void PictureTest::radarDrawsSlotsWithANumberToRunWith()
 {
     Grid grid;
     const QStringList twelve{u"60"_qs, u"55"_qs, u"50"_qs, u"45"_qs, u"40"_qs, u"35"_qs,

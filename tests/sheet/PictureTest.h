@@ -7,7 +7,7 @@
 class PictureTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void radarDrawsSlotsWhose跑动HoldsANumber();
+    void radarDrawsSlotsWithANumberToRunWith();
     void radarAxesEndAtARoundMaximum_data();
     void radarAxesEndAtARoundMaximum();
     void radarPointsLieOnTheirAxes();
