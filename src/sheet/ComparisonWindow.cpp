@@ -189,7 +189,6 @@ void ComparisonWindow::RadarLink_Click()
         m_radar->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_radar->show();
-    BesideWindow::place(m_radar, this, BesideWindow::Side::RightIfRoom, GapTwips);
     m_radar->raise();
     m_radar->activateWindow();
 }

@@ -33,6 +33,8 @@ class RadarWindow : public QWidget {
 public:
     static inline const QString Title = QStringLiteral("能力雷达图 - ZR角色助手");
 
+    // Stands beside its comparison window (the parent), right when there
+    // is room, else left.
     RadarWindow(const ComparisonSlots &slots, QWidget *parent);
 
     // Reads the slots again and redraws.
@@ -51,5 +53,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void placeBeside();
+
     const ComparisonSlots &m_slots;
+    bool m_placed = false;
+    // Placed before the window manager framed the window.
+    bool m_placedUnframed = false;
 };

@@ -253,12 +253,18 @@ void PortraitWindow::paintEvent(QPaintEvent *)
         painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, m_notice);
     }
 
-    painter.setPen(QPen(fromBgr(0xFF8000), BarThickness, Qt::SolidLine, Qt::FlatCap));
+    // Bars in whole device pixels, so their edges stay sharp at any scale.
+    const qreal dpr = devicePixelRatioF();
+    const auto device = [dpr](double pixels) { return qRound(pixels * dpr); };
+    painter.scale(1 / dpr, 1 / dpr);
     for (int i = 0; i < AbilityCount; ++i) {
         const int y = twipsToPixels(rowCentre(i));
         // A negative value draws its bar to the left of X1, as its X2 lies.
-        if (m_barX2[i] != BarLeft)
-            painter.drawLine(twipsToPixels(BarLeft), y, twipsToPixels(m_barX2[i]), y);
+        const int x1 = twipsToPixels(BarLeft), x2 = twipsToPixels(m_barX2[i]);
+        if (x1 != x2)
+            painter.fillRect(QRect(QPoint(device(std::min(x1, x2)), device(y - BarThickness / 2.0)),
+                                   QPoint(device(std::max(x1, x2)) - 1, device(y + BarThickness / 2.0) - 1)),
+                             fromBgr(0xFF8000));
     }
 }
 

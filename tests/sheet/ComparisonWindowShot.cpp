@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
     Main main;
     wireComparison(main);
     main.show();
+    main.Timer8->stop(); // no data-upgrade notice over the windows
     QTimer::singleShot(300, &main, [&] {
         Q_EMIT main.Label_NLDB->clicked(); // as a click on the link
         ComparisonWindow *w = nullptr;
