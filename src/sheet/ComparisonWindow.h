@@ -19,6 +19,9 @@ class QPushButton;
 // teal, middle bold, double-click back to black and regular; marks last as
 // long as the window.
 //
+// The link "雷达图" beside `Zj` opens the window's own radar chart, which
+// follows the slots after every change and closes with the window.
+//
 // The window reads the build through the engine only; the other window is
 // used for placement alone. Which instance is the default one, and the
 // second instance behind `Zj`, is for ComparisonWindows to decide.
