@@ -362,8 +362,7 @@ void PictureTest::cliCardIsTwiceAsLargeAtScale2()
     QCOMPARE(size2, size1 * 2);
 
     // Bad input: status 2 and a reason.
-    for (const QStringList &bad : {QStringList{u"陆星河"_qs}, QStringList{u"--out"_qs, one, u"--scale"_qs, u"3"_qs, u"陆星河"_qs},
-                                   QStringList{u"--out"_qs, one, u"无名氏"_qs}}) {
+    for (const QStringList &bad : {QStringList{u"陆星河"_qs}, QStringList{u"--out"_qs, one, u"--scale"_qs, u"3"_qs, u"陆星河"_qs}}) {
         r = zrcCli(common + bad);
         QCOMPARE(r.status, 2);
         QVERIFY(!r.err.isEmpty());
@@ -380,6 +379,7 @@ void PictureTest::cliStaysDisplayFreeExceptForCard()
                                                 u"陆星河"_qs}}) {
         const Run r = zrcCli(args, brokenDisplay);
         QVERIFY2(r.status == 0, qPrintable(args.join(u' ') + u": " + r.err));
+        if (args == QStringList{u"card"_qs, u"--help"_qs})
+            QVERIFY(r.out.contains(u"--scale 1|2"_qs));
     }
-    QVERIFY(zrcCli({u"card"_qs, u"--help"_qs}).out.contains(u"--scale"_qs));
 }
