@@ -65,7 +65,8 @@ QList<RadarSeries> radarSeries(const std::function<QString(int, int)> &cell)
         for (int row : {CharacterRow, PositionRow, LevelRow})
             if (const QString t = cell(n, row).trimmed(); !t.isEmpty())
                 words.append(t);
-        s.legend = words.join(QStringLiteral("  "));
+        // A slot without these texts still needs a line in the legend.
+        s.legend = words.isEmpty() ? QStringLiteral("第%1列").arg(n) : words.join(QStringLiteral("  "));
         for (int i = 0; i < AbilityCount; ++i)
             s.values[i] = leadingNumber(cell(n, FirstAbilityRow + i));
         out.append(s);

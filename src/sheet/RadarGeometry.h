@@ -17,7 +17,7 @@
 // text and the twelve values as the cells read.
 struct RadarSeries {
     int slot = 0;
-    QString legend; // character, position and level
+    QString legend; // character, position and level ("第n列" when all three are empty)
     std::array<double, AbilityCount> values{};
 };
 

@@ -104,9 +104,12 @@ void PictureTest::radarDrawsSlotsWithANumberToRunWith()
     fillSlot(grid, 3, {u"石岩"_qs}, {u"高"_qs, u"30"_qs});
     // Leading numbers: marks after the number, blanks before it, a sign.
     fillSlot(grid, 5, {u""_qs, u"C"_qs, u""_qs, u"45级"_qs}, {u" 12(3↑)"_qs, u"-4"_qs, u".5"_qs, u"x"_qs});
+    // Values alone: the legend names the column.
+    fillSlot(grid, 4, {}, {u"30"_qs});
 
-    const QList<RadarSeries> s = radarSeries(cells(grid));
-    QCOMPARE(slotsOf(s), (QList<int>{1, 5}));
+    QList<RadarSeries> s = radarSeries(cells(grid));
+    QCOMPARE(slotsOf(s), (QList<int>{1, 4, 5}));
+    QCOMPARE(s.takeAt(1).legend, u"第4列"_qs);
     QCOMPARE(s[0].legend, u"林风  G  11级"_qs);
     QCOMPARE(s[0].values[0], 60.0);
     QCOMPARE(s[0].values[11], 5.0);
