@@ -114,6 +114,7 @@ private:
     void buildTipStrip();
     void buildTimers();
     void wireLooks();
+    void chainTabs();
     void wireHandlers();
     void wireLinks();
     void hoverAbility(int row); // 0 … 11, 12 for the total
