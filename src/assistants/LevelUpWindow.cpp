@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QSignalBlocker>
 
+#include <utility>
+
 // The progress bar JYT: a green line whose left end stays put and whose
 // length is given in twips.
 class LevelUpBar : public QWidget {
@@ -80,6 +82,12 @@ LevelUpWindow::LevelUpWindow(QWidget *mainWindow) : QWidget(nullptr, Qt::Window)
     setFixedSize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
     buildTable();
     buildFrame();
+    // Tab: the two boxes and the share link first, then the table's totals.
+    QWidget *previous = fenxiang;
+    setTabOrder(Text_Srjy, Text_Sjsd);
+    setTabOrder(Text_Sjsd, fenxiang);
+    for (ClickLabel *total : Lv)
+        setTabOrder(std::exchange(previous, total), total);
     render();
 }
 

@@ -13,6 +13,7 @@
 #include "OpenPage.h"
 #include "PingEcho.h"
 #include "SettingsPages.h"
+#include "SpokenAbility.h"
 #include "ZoneWiring.h"
 
 #include <QAbstractButton>
@@ -166,6 +167,7 @@ private Q_SLOTS:
     void settingsListsPickOnlyWhenOpen();
     void keyboardBuildMatchesTheCommandLine();
     void linksWorkFromTheKeyboard();
+    void valuesReadWithTheirMarkers();
 
 private:
     bool pickByKeys(Main &main, QComboBox *list, const QString &item);
@@ -349,6 +351,20 @@ void AccessTest::linksWorkFromTheKeyboard()
     QVERIFY(!main.Label_XSTX->isEnabled());
     main.Label_XSTX->activate();
     QCOMPARE(messages.count(), 0);
+}
+
+void AccessTest::valuesReadWithTheirMarkers()
+{
+    const struct {
+        QString value, marker, spoken;
+    } rows[] = {
+        {QStringLiteral("66"), QStringLiteral("2↑"), QStringLiteral("跑动 66，基础值比普通角色高 2")},
+        {QStringLiteral("40"), QStringLiteral("13↓"), QStringLiteral("跑动 40，基础值比普通角色低 13")},
+        {QStringLiteral("53"), QString(), QStringLiteral("跑动 53，与普通角色相同")},
+        {QString(), QString(), QStringLiteral("跑动")},
+    };
+    for (const auto &row : rows)
+        QCOMPARE(spokenAbility(QStringLiteral("跑动"), row.value, row.marker), row.spoken);
 }
 
 int main(int argc, char *argv[])
