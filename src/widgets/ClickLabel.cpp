@@ -6,6 +6,10 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+#include <utility>
 
 void setLinkColour(QLabel *label, const QColor &colour)
 {
@@ -87,7 +91,7 @@ void ClickLabel::activate()
     Q_EMIT released(Qt::LeftButton);
     Q_EMIT clicked();
     // Still focused (the click may have opened another window): over again.
-    if (hasFocus())
+    if (hasFocus() && m_focusLook)
         Q_EMIT hovered();
 }
 
@@ -107,13 +111,32 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
 void ClickLabel::focusInEvent(QFocusEvent *event)
 {
     QLabel::focusInEvent(event);
-    Q_EMIT hovered();
+    // The focus a window hands its first control when it opens or comes
+    // back is no step of the keyboard's: the look stays as the mouse left it.
+    const Qt::FocusReason reason = event->reason();
+    m_focusLook = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+        && reason != Qt::MouseFocusReason;
+    if (m_focusLook)
+        Q_EMIT hovered();
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    // The usual focus rectangle as well, for labels whose look doesn't change.
+    if (hasFocus() && m_focusLook) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
 }
 
 void ClickLabel::focusOutEvent(QFocusEvent *event)
 {
     QLabel::focusOutEvent(event);
-    Q_EMIT focusLeft();
+    if (std::exchange(m_focusLook, false))
+        Q_EMIT focusLeft();
 }
 
 void ClickLabel::mouseMoveEvent(QMouseEvent *event)

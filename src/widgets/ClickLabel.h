@@ -39,9 +39,10 @@ struct LinkLookRow {
 //
 // A label with a click action (anything connected to clicked) is a link for
 // the keyboard and for assistive technology: Tab reaches it, taking the
-// focus reports hovered (the "over" look) and losing it focusLeft, Enter or
-// Space clicks it, and it reads as a Link with the action Press. Labels that
-// only mark (presses, double-clicks) stay out of the Tab chain.
+// focus from the keyboard reports hovered (the "over" look) and losing it
+// focusLeft, Enter or Space clicks it, and it reads as a Link with the
+// action Press. Labels that only mark (presses, double-clicks) stay out of
+// the Tab chain.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -73,10 +74,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void connectNotify(const QMetaMethod &signal) override;
 
 private:
     Qt::MouseButton m_down = Qt::NoButton;
+    bool m_focusLook = false; // the focus came from the keyboard: over look shown
     QString m_spokenCaption;
 };
 
