@@ -63,9 +63,13 @@ QString spokenText(const QString &text)
     return out.trimmed();
 }
 
-ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(parent)
 {
     installClickLabelAccessible();
+    // Links carry names from the database and cells from the configuration:
+    // shown as written, never read as markup.
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
 }
