@@ -200,6 +200,13 @@ void AccessTest::everyWindowNamesItsControls()
                                            {ListId::Youxie1, QStringLiteral("中投+11")}}}),
              5);
     problems << problemsOf(&main);
+    // Windows opened from other windows.
+    ComparisonWindow *comparison = comparisons(main)->defaultWindow();
+    comparison->RadarLink_Click();
+    if (comparison->radar())
+        problems << problemsOf(comparison->radar());
+    else
+        problems << QStringLiteral("Radar: didn't open");
     for (const QString &p : problems)
         qWarning("%s", qPrintable(p));
     QVERIFY2(problems.isEmpty(), "a control a screen reader can't name (listed above)");
@@ -221,7 +228,6 @@ void AccessTest::everyWindowNamesItsControls()
     // Values read with caption and marker; the comparison cells with row and slot.
     const QString running = QAccessible::queryAccessibleInterface(main.Paodong)->text(QAccessible::Name);
     QVERIFY2(running.startsWith(u"跑动 " + main.Paodong->text() + u'，'), qPrintable(running));
-    ComparisonWindow *comparison = comparisons(main)->defaultWindow();
     comparison->ComDR_Click(2);
     QCOMPARE(QAccessible::queryAccessibleInterface(comparison->cell(2, 0))->text(QAccessible::Name),
              u"角色，第2栏：" + Character);
