@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QSignalBlocker>
 
+#include <utility>
+
 // The progress bar JYT: a green line whose left end stays put and whose
 // length is given in twips.
 class LevelUpBar : public QWidget {
@@ -80,6 +82,12 @@ LevelUpWindow::LevelUpWindow(QWidget *mainWindow) : QWidget(nullptr, Qt::Window)
     setFixedSize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
     buildTable();
     buildFrame();
+    // Tab: the two boxes and the share link first, then the table's totals.
+    QWidget *previous = fenxiang;
+    setTabOrder(Text_Srjy, Text_Sjsd);
+    setTabOrder(Text_Sjsd, fenxiang);
+    for (ClickLabel *total : Lv)
+        setTabOrder(std::exchange(previous, total), total);
     render();
 }
 
@@ -113,6 +121,7 @@ void LevelUpWindow::buildTable()
         total->setAlignment(Qt::AlignCenter);
         setLinkColour(total, fromBgr(0x800000));
         connect(total, &ClickLabel::clicked, this, [this, i] { Lv_Click(i); });
+        total->setSpokenCaption(u"升级 " + row.step.toString() + u" 总经验");
         Lv[i] = total;
     }
     Label164 = label(this, QStringLiteral("注：图中打*号的表示升级不加任何能力值。"),
@@ -129,12 +138,16 @@ void LevelUpWindow::buildFrame()
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);
 
-    label(Frame1, QStringLiteral("点击表格中总经验或输入你的经验值："), twipsRect(BarLeft, 300, 3500, 300));
+    QLabel *experienceCaption =
+        label(Frame1, QStringLiteral("点击表格中总经验或输入你的经验值："), twipsRect(BarLeft, 300, 3500, 300));
     Text_Srjy = new LevelUpDigitBox(Frame1);
+    experienceCaption->setBuddy(Text_Srjy);
     Text_Srjy->setObjectName(QStringLiteral("Text_Srjy"));
     Text_Srjy->setGeometry(twipsRect(3750, 270, 1800, 360));
-    label(Frame1, QStringLiteral("设置升级速度："), twipsRect(6000, 300, 1500, 300));
+    QLabel *speedCaption = label(Frame1, QStringLiteral("设置升级速度："), twipsRect(6000, 300, 1500, 300));
     Text_Sjsd = new LevelUpDigitBox(Frame1);
+    speedCaption->setBuddy(Text_Sjsd);
+    speedCaption->setAccessibleName(QStringLiteral("升级速度（经验/天）"));
     Text_Sjsd->setObjectName(QStringLiteral("Text_Sjsd"));
     Text_Sjsd->setGeometry(twipsRect(7400, 270, 1300, 360));
     label(Frame1, QStringLiteral("经验/天"), twipsRect(8760, 300, 900, 300));

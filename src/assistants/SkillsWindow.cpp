@@ -107,6 +107,7 @@ void SkillsWindow::buildControls()
     Frame_JN->setGeometry(twipsRect(120, 840, 2640, 4740));
     Skill = new QListWidget(Frame_JN);
     Skill->setObjectName(QStringLiteral("Skill"));
+    Skill->setAccessibleName(QStringLiteral("技能列表"));
     Skill->setGeometry(twipsRect(120, 300, 2400, 4320));
 
     Frame_DZ = new QGroupBox(QStringLiteral("花式动作"), this);
@@ -114,6 +115,7 @@ void SkillsWindow::buildControls()
     Frame_DZ->setGeometry(twipsRect(2840, 840, 2640, 4740));
     Hooprix = new QListWidget(Frame_DZ);
     Hooprix->setObjectName(QStringLiteral("Hooprix"));
+    Hooprix->setAccessibleName(QStringLiteral("花式动作列表"));
     Hooprix->setGeometry(twipsRect(120, 300, 2400, 4320));
 
     Frame_JS = new QGroupBox(QStringLiteral("技能/花式动作 介绍"), this);

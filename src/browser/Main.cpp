@@ -8,6 +8,7 @@
 #include "PortraitBars.h"
 #include "PortraitWindow.h"
 #include "SettingsPages.h"
+#include "SpokenAbility.h"
 #include "Units.h"
 #include "WindowList.h"
 
@@ -27,6 +28,7 @@ Main::Main(QWidget *parent)
     wireLooks();
     wireExplanations();
     wireBestBuildMenu();
+    chainTabs();
     m_portrait = std::make_unique<PortraitWindow>();
     m_portrait->setCharacterNameProvider([this] { return Xingming->currentText(); });
     connect(m_portrait.get(), &PortraitWindow::portraitClosed, this,
@@ -68,6 +70,7 @@ void Main::wireLooks()
         ClickLabel *captionLabel = i < AbilityCount ? captionLabels[i] : label_ZH;
         QLabel *value = i < AbilityCount ? valueLabels[i] : Zonghe;
         connect(captionLabel, &ClickLabel::hovered, this, [this, i] { hoverAbility(i); });
+        connect(captionLabel, &ClickLabel::focusLeft, this, &Main::resetAbilityHover);
         value->setProperty("abilityRow", i);
         value->installEventFilter(this);
     }
@@ -162,6 +165,8 @@ void Main::render()
     const bool shown = m_engine.abilitiesVisible();
     for (int i = 0; i < AbilityCount; ++i) {
         valueLabels[i]->setText(m_engine.abilityText(i));
+        valueLabels[i]->setAccessibleName(spokenAbility(Abilities[i].name.toString(), m_engine.abilityText(i),
+                                                        m_engine.marker(i).text));
         setColour(valueLabels[i], m_engine.abilityColour(i));
         valueLabels[i]->setVisible(shown);
         markerLabels[i]->setText(m_engine.marker(i).text);
@@ -169,6 +174,8 @@ void Main::render()
         markerLabels[i]->setVisible(shown);
     }
     Zonghe->setText(m_engine.totalText());
+    Zonghe->setAccessibleName(spokenAbility(QStringLiteral("综合"), m_engine.totalText(),
+                                            m_engine.marker(AbilityCount).text));
     Zonghe->setVisible(shown);
     ZH->setText(m_engine.marker(AbilityCount).text);
     setColour(ZH, m_engine.marker(AbilityCount).colour);

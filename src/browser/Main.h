@@ -129,6 +129,7 @@ private:
     void buildTipStrip();
     void buildTimers();
     void wireLooks();
+    void chainTabs();
     void wireHandlers();
     void wireLinks();
     void wirePictureMenu();

@@ -5,6 +5,7 @@
 
 #include "BrowserTexts.h"
 #include "ClickLabel.h"
+#include "PickListKeys.h"
 #include "SettingsPages.h"
 #include "Units.h"
 
@@ -60,6 +61,7 @@ QComboBox *pickList(QWidget *parent, const QString &name, int left, int top, int
     auto *box = named(new QComboBox(parent), name);
     box->setEditable(false);
     box->setMaxVisibleItems(20);
+    pickOnlyWhenOpen(box);
     place(box, left, top, width, 345);
     return box;
 }
@@ -112,16 +114,28 @@ void Main::buildCharacterFrame()
 
     // Two rows: the boxes and the look-around, then the record.
     constexpr int Row1 = 300, Row2 = 735;
-    caption(Frame1, QStringLiteral("球 队"), 180, Row1 + 30, 540);
-    Qiudui = pickList(Frame1, QStringLiteral("Qiudui"), 720, Row1, 2130);
+    // The two boxes and their captions lie on a plain layer of the frame, the
+    // size of the frame and below its other controls: a box straight on a
+    // group box would be labelled by the frame's caption as well. The layer
+    // tracks the mouse but ignores its moves, so they go on to the frame.
+    auto *boxes = named(new QWidget(Frame1), QStringLiteral("Frame1Boxes"));
+    boxes->setGeometry(Frame1->rect());
+    boxes->setMouseTracking(true);
+    QLabel *teamCaption = caption(boxes, QStringLiteral("球 队"), 180, Row1 + 30, 540);
+    Qiudui = pickList(boxes, QStringLiteral("Qiudui"), 720, Row1, 2130);
+    teamCaption->setBuddy(Qiudui);
+    teamCaption->setAccessibleName(QStringLiteral("球队"));
     // The team label takes the box's place once a character is chosen.
     Qiudui2 = link(Frame1, QStringLiteral("Qiudui2"), QString(), 720, Row1, 2130, 345);
     Qiudui2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Qiudui2->setToolTip(QStringLiteral("点击可重选球队"));
+    Qiudui2->setSpokenCaption(QStringLiteral("球队"));
     Qiudui2->hide();
 
-    caption(Frame1, QStringLiteral("角 色"), 3030, Row1 + 30, 540);
-    Xingming = pickList(Frame1, QStringLiteral("Xingming"), 3570, Row1, 1860);
+    QLabel *characterCaption = caption(boxes, QStringLiteral("角 色"), 3030, Row1 + 30, 540);
+    Xingming = pickList(boxes, QStringLiteral("Xingming"), 3570, Row1, 1860);
+    characterCaption->setBuddy(Xingming);
+    characterCaption->setAccessibleName(QStringLiteral("角色"));
     Label_SBKK = link(Frame1, QStringLiteral("Label_SBKK"), QStringLiteral("随便看看"), 5580, Row1, 900);
 
     caption(Frame1, QStringLiteral("性 别"), 180, Row2, 540);
@@ -207,6 +221,24 @@ void Main::buildToolFrames()
     L_update = link(Frame5, QStringLiteral("L_update"), QStringLiteral("更新"), LinkLeft, row(0), LinkWidth);
     Fankui = link(Frame5, QStringLiteral("Fankui"), QStringLiteral("反馈"), LinkLeft, row(1), LinkWidth);
     fenxiang = link(Frame5, QStringLiteral("fenxiang"), QStringLiteral("分享"), LinkLeft, row(2), LinkWidth);
+}
+
+// Tab follows the wizard: team and character, the settings pages (only the
+// page shown and its lists that can be picked take part), then the ability
+// panel and the tool links. Called once the links are wired: only a label
+// with a click action takes the focus.
+void Main::chainTabs()
+{
+    QList<QWidget *> chain{Qiudui, Qiudui2, Xingming, Label_SBKK, Label_XSTX};
+    for (QWidget *w : Settings->findChildren<QWidget *>())
+        if (qobject_cast<QComboBox *>(w) || qobject_cast<ClickLabel *>(w))
+            chain << w;
+    for (ClickLabel *c : captionLabels)
+        chain << c;
+    chain << label_ZH << Label_NLDB << Label_FZNL << L_SJzs << L_JNzs << L_XQzs << L_GG << L_update << Fankui
+          << fenxiang;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void Main::buildTipStrip()

@@ -1,6 +1,8 @@
 #include "SettingsPages.h"
 
+#include "ClickLabel.h"
 #include "MessageBox.h"
+#include "PickListKeys.h"
 #include "Units.h"
 
 #include <QComboBox>
@@ -30,6 +32,20 @@ constexpr quint32 LinkHover = 0xFF0000; // blue, as 0xBBGGRR
 constexpr quint32 LinkNormal = 0x000000;
 
 const QString HeightHint = QStringLiteral("比如170-173表示偏矮，174-176表示中等，177-180表示偏高。");
+
+// What a screen reader says for a caption whose text says it differently;
+// the others read as their text without the spacing blanks.
+struct SpokenCaption {
+    ListId list;
+    QStringView name;
+};
+constexpr std::array<SpokenCaption, 5> SpokenCaptions{{
+    {ListId::Vip, u"VIP"},
+    {ListId::DuiyouA1, u"队友A角"},
+    {ListId::DuiyouA2, u"队友A龙头"},
+    {ListId::DuiyouB1, u"队友B角"},
+    {ListId::DuiyouB2, u"队友B龙头"},
+}};
 
 } // namespace
 
@@ -126,13 +142,25 @@ QComboBox *SettingsPages::addRow(QFrame *page, int row, const QString &caption, 
         label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
         if (id == ListId::Sgao)
             label->setToolTip(HeightHint);
+        QString spoken = spokenText(caption);
+        for (const SpokenCaption &s : SpokenCaptions)
+            if (s.list == id)
+                spoken = s.name.toString();
+        label->setAccessibleName(spoken);
+        m_rowCaption = label;
     }
+    // A second list lies over the first one of its row and shares its caption;
+    // the caption names whichever of the two is shown (see render).
+    m_captions[int(id)] = m_rowCaption;
     auto *combo = new QComboBox(page);
     combo->setObjectName(listName(id));
     combo->setEditable(false);
     combo->setGeometry(twipsRect(ComboLeft, top, ComboWidth, RowHeight));
     combo->setMaxVisibleItems(16);
     combo->setEnabled(false);
+    if (!caption.isEmpty())
+        m_rowCaption->setBuddy(combo);
+    pickOnlyWhenOpen(combo);
     // Only a user's pick runs a handler; rendering changes the index silently.
     connect(combo, &QComboBox::activated, this, [this, id](int index) { userPicked(id, index); });
     m_combos[int(id)] = combo;
@@ -153,13 +181,18 @@ QLabel *SettingsPages::addResult(QFrame *page, int row, ResultId id)
 
 QLabel *SettingsPages::addLink(QFrame *page, const QString &name, const QString &caption, int slot)
 {
-    auto *link = new QLabel(caption, page);
+    auto *link = new ClickLabel(caption, page);
     link->setObjectName(name);
     link->setGeometry(twipsRect(LinkLeft[slot], LinkTop, LinkWidth, RowHeight));
     link->setCursor(Qt::PointingHandCursor);
     link->setMouseTracking(true);
     link->installEventFilter(this);
     setLinkColour(link, LinkNormal);
+    // The mouse clicks through the filter below; the keyboard and assistive
+    // tools click through the label, and its focus shows the hover colour.
+    connect(link, &ClickLabel::clicked, this, [this, link] { linkClicked(link); });
+    connect(link, &ClickLabel::hovered, this, [this, link] { setLinkColour(link, LinkHover); });
+    connect(link, &ClickLabel::focusLeft, this, [this, link] { setLinkColour(link, LinkNormal); });
     return link;
 }
 
@@ -189,10 +222,12 @@ bool SettingsPages::eventFilter(QObject *watched, QEvent *event)
         }
         if (event->type() == QEvent::Enter)
             setLinkColour(link, LinkHover);
-        else if (event->type() == QEvent::MouseButtonRelease
-                 && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-                 && link->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-            linkClicked(link);
+        else if (event->type() == QEvent::MouseButtonRelease) {
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+                && link->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+                linkClicked(link);
+            return true;
+        }
     } else if (event->type() == QEvent::MouseMove) {
         // Moving over a page returns its two links to black.
         for (QLabel *link : watched->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
@@ -270,6 +305,8 @@ void SettingsPages::render(const BuildEngine &engine)
             c->setEnabled(l.enabled);
         if (c->isHidden() == l.visible)
             c->setHidden(!l.visible);
+        if (l.visible && m_captions[i]->buddy() != c)
+            m_captions[i]->setBuddy(c);
     }
     for (int i = 0; i < ResultCount; ++i) {
         const ResultLabel &r = engine.result(ResultId(i));

@@ -117,6 +117,8 @@ void ComparisonWindow::buildControls()
         fill(headers[row], HeaderBackground);
         for (int n = 1; n <= ComparisonSlots::SlotCount; ++n) {
             ClickLabel *label = gridLabel(r.header.toString() + QString::number(n), QString(), slotLeft(n), rowTop(row), SlotWidth);
+            // Read with its row and slot: "跑动，第2栏：66".
+            label->setSpokenCaption(spokenText(r.caption.toString()) + QStringLiteral("，第%1栏").arg(n));
             if (row % 2 == 1)
                 fill(label, StripeBackground);
             cells[n - 1][row] = label;
@@ -127,6 +129,8 @@ void ComparisonWindow::buildControls()
         const QRect at = twipsRect(slotLeft(n) + (SlotWidth - ButtonWidth) / 2, ButtonTop, ButtonWidth, ButtonHeight);
         ComDR[n - 1] = button(Frame_VS, QStringLiteral("ComDR%1").arg(n), QStringLiteral("导 入"), at);
         ComClearSlot[n - 1] = button(Frame_VS, QStringLiteral("ComClear%1").arg(n), QStringLiteral("清 除"), at);
+        ComDR[n - 1]->setAccessibleName(QStringLiteral("导入第%1栏").arg(n));
+        ComClearSlot[n - 1]->setAccessibleName(QStringLiteral("清除第%1栏").arg(n));
         connect(ComDR[n - 1], &QPushButton::clicked, this, [this, n] { ComDR_Click(n); });
         connect(ComClearSlot[n - 1], &QPushButton::clicked, this, [this, n] { ComClear_Click(n); });
     }
@@ -151,6 +155,7 @@ void ComparisonWindow::buildControls()
 
     ComClear = button(this, QStringLiteral("ComClear"), QStringLiteral("清 空"),
                       twipsRect(FrameLeft + FrameWidth - 900, BottomTop, 900, 420));
+    ComClear->setAccessibleName(QStringLiteral("清空"));
     connect(ComClear, &QPushButton::clicked, this, [this] { ComClear_Click(); });
 }
 

@@ -61,6 +61,7 @@ AnnouncementWindow::AnnouncementWindow(QWidget *mainWindow, QWidget *parent)
     Queding->setAlignment(Qt::AlignCenter);
     Queding->setGeometry(twipsRect(ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight));
     connect(Queding, &ClickLabel::hovered, this, [this] { showLines(true); });
+    connect(Queding, &ClickLabel::focusLeft, this, [this] { showLines(false); });
     connect(Queding, &ClickLabel::clicked, this, &AnnouncementWindow::Queding_Click);
 
     const ButtonFrame lines = makeButtonFrame(
@@ -100,6 +101,8 @@ void AnnouncementWindow::Form_Load()
         m_noticeView = createWebView(this);
         m_titleView->widget()->setObjectName(QStringLiteral("TitlePage"));
         m_noticeView->widget()->setObjectName(QStringLiteral("NoticePage"));
+        m_titleView->widget()->setAccessibleName(QStringLiteral("公告标题"));
+        m_noticeView->widget()->setAccessibleName(QStringLiteral("公告内容"));
         m_titleView->widget()->setGeometry(twipsRect(FirstViewLeft, ViewTop, ViewWidth, ViewHeight));
         m_noticeView->widget()->move(twipsToPixels(SecondViewLeft), twipsToPixels(ViewTop));
     }

@@ -52,6 +52,7 @@ void GuideWindow::buildControls()
         auto *picture = new ClickLabel(QString(), this);
         picture->setObjectName(QStringLiteral("Picture") + QString::number(i + 1));
         picture->hide();
+        picture->setAccessibleName(QStringLiteral("新功能介绍第%1页，点击看下一页").arg(i + 1));
         *pictures[i] = picture;
     }
     connect(Picture1, &ClickLabel::clicked, this, &GuideWindow::Picture1_Click);
@@ -61,6 +62,7 @@ void GuideWindow::buildControls()
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(QStringLiteral("说明文档"));
     Text1->setGeometry(twipsToPixels(TextMargin), twipsToPixels(TextMargin), twipsToPixels(TextWidthTwips),
                        twipsToPixels(TextHeightTwips));
     Text1->hide();

@@ -92,6 +92,7 @@ ShareWindow::ShareWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHi
 
     m_view = createWebView(this);
     m_view->widget()->setObjectName(QStringLiteral("WB"));
+    m_view->widget()->setAccessibleName(QStringLiteral("分享页面"));
     m_view->widget()->setGeometry(twipsRect(ViewLeft, ViewTop, ViewWidth, ViewHeight));
     // A reused view keeps its history; cleared, the page may close its window.
     m_view->onLoadFinished([this](bool) { m_view->clearHistory(); });
@@ -116,6 +117,7 @@ ShareWindow::ShareWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHi
     QuedingLines = makeButtonFrame(this, QRect(ButtonLeft, ButtonTop, ButtonWidth, ButtonHeight),
                                    LineGap, 0xFFFFFF);
     connect(Queding, &ClickLabel::hovered, this, [this] { showButtonFrame(QuedingLines, true); });
+    connect(Queding, &ClickLabel::focusLeft, this, [this] { showButtonFrame(QuedingLines, false); });
     connect(Queding, &ClickLabel::clicked, this, &ShareWindow::Queding_Click);
 }
 

@@ -1,8 +1,15 @@
 #include "ClickLabel.h"
 
+#include "ClickLabelAccessible.h"
 #include "Units.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+#include <utility>
 
 void setLinkColour(QLabel *label, const QColor &colour)
 {
@@ -39,16 +46,101 @@ void wireLook(ClickLabel *label, const LinkLookRow &row)
             applyLook(label, row.pressed);
     });
     QObject::connect(label, &ClickLabel::released, label, [label, row] { applyLook(label, row.released); });
+    QObject::connect(label, &ClickLabel::focusLeft, label, [label, row] { applyLook(label, row.frame); });
+}
+
+QString spokenText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    const auto wide = [](QChar c) { return c.unicode() > 0x7F; };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u' ' && ((i > 0 && wide(text.at(i - 1))) || (i + 1 < text.size() && wide(text.at(i + 1)))))
+            continue;
+        out += c;
+    }
+    return out.trimmed();
 }
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(parent)
 {
+    installClickLabelAccessible();
     // Links carry names from the database and cells from the configuration:
     // shown as written, never read as markup.
     setTextFormat(Qt::PlainText);
     setText(text);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
+}
+
+bool ClickLabel::hasClickAction() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ClickLabel::clicked));
+}
+
+void ClickLabel::connectNotify(const QMetaMethod &signal)
+{
+    // Only the keyboard takes the focus: a mouse click leaves it where it is.
+    if (signal == QMetaMethod::fromSignal(&ClickLabel::clicked))
+        setFocusPolicy(Qt::TabFocus);
+    QLabel::connectNotify(signal);
+}
+
+void ClickLabel::activate()
+{
+    if (!isEnabled())
+        return;
+    Q_EMIT pressed(Qt::LeftButton);
+    Q_EMIT released(Qt::LeftButton);
+    Q_EMIT clicked();
+    // Still focused (the click may have opened another window): over again.
+    if (hasFocus() && m_focusLook)
+        Q_EMIT hovered();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && hasClickAction() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    // The focus a window hands its first control when it opens or comes
+    // back is no step of the keyboard's: the look stays as the mouse left it.
+    const Qt::FocusReason reason = event->reason();
+    m_focusLook = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+        && reason != Qt::MouseFocusReason;
+    if (m_focusLook)
+        Q_EMIT hovered();
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    // The usual focus rectangle as well, for labels whose look doesn't change.
+    if (hasFocus() && m_focusLook) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    if (std::exchange(m_focusLook, false))
+        Q_EMIT focusLeft();
 }
 
 void ClickLabel::mouseMoveEvent(QMouseEvent *event)
