@@ -162,7 +162,8 @@ void XQzs::Form_Unload()
     m_opening = nullptr;
     m_state = State::Idle;
     showNotices(mPing::backend()->stop());
-    if (m_mainWindow && m_mainWindow->isVisible())
+    // Not while the program ends: the main window is closing too.
+    if (m_mainWindow && m_mainWindow->isVisible() && !WindowList::closingAll())
         m_mainWindow->showNormal();
 }
 
