@@ -291,7 +291,7 @@ void XQzs::showNotices(const QList<mPing::Notice> &notices)
 {
     for (const mPing::Notice &notice : notices)
         MessageBox::show(notice.text,
-                         notice.warning ? MessageBox::Icon::Warning : MessageBox::Icon::Information,
+                         notice.warning ? MessageBox::Icon::Warning : MessageBox::Icon::None,
                          QStringLiteral("ZR角色助手"));
 }
 
