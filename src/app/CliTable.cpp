@@ -26,11 +26,29 @@ const QList<CliCommand> &cliCommands()
                         "当时未开放的选择使命令以状态 2 结束；不可叠加的选择只提示，继续重放。"),
          {DataDir, {{QStringLiteral("json")}, QString(), QStringLiteral("以 JSON 打印整个计算器状态")}},
          runBuildCommand},
+        {QStringLiteral("best"), QStringLiteral("求某项能力或加权和最高的角色能力设定"),
+         {QStringLiteral("best [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]... --maximise OBJECTIVE")},
+         QStringLiteral("在所有一次走完的设定里找出 OBJECTIVE 最高的一个，并包含给出的每个 LIST=ITEM。\n"
+                        "OBJECTIVE 是一项能力（如 三分）、综合，或加权和（如 三分=2,中投=1，权重为非负小数）。\n"
+                        "同分时取各列表选项序号依次最小的设定。标准输出只有 LIST=ITEM，\n"
+                        "可直接交给 build 重放；各能力值、综合和目标值写到标准错误。\n"
+                        "未知角色、未知目标或没有满足条件的设定时以状态 2 结束（build 对被拒的选择只提示）。"),
+         {DataDir, {{QStringLiteral("json")}, QString(), QStringLiteral("打印一个 JSON 对象：选择、能力值、目标值、搜索量与用时")},
+          {{QStringLiteral("maximise")}, QStringLiteral("OBJECTIVE"), QStringLiteral("要最大化的目标")}},
+         runBestCommand},
         {QStringLiteral("sheet"), QStringLiteral("打印能力表（复制到剪贴板的文字）或分享文字"),
          {QStringLiteral("sheet [--data-dir DIR] [--post] CHARACTER [LIST=ITEM]...")},
          QStringLiteral("与 build 一样重放设定，然后打印窗口复制的能力表；--post 打印分享文字。"),
          {DataDir, {{QStringLiteral("post")}, QString(), QStringLiteral("打印分享文字而不是能力表")}},
          runSheetCommand},
+        {QStringLiteral("card"), QStringLiteral("把一次角色能力设定画成图片（PNG）"),
+         {QStringLiteral("card [--data-dir DIR] --out FILE.png [--scale 1|2] CHARACTER [LIST=ITEM]...")},
+         QStringLiteral("与 build 一样重放设定，然后把主界面“复制为图片”的那张图写进 FILE.png：\n"
+                        "头像、角色、球队、职业、身高、等级、训练、VIP、十二项能力条和综合。\n"
+                        "--scale 2 的图片宽高都正好是 --scale 1 的两倍。不需要显示器（默认用 offscreen 平台）。"),
+         {DataDir, {{QStringLiteral("out")}, QStringLiteral("FILE.png"), QStringLiteral("写入的 PNG 文件")},
+          {{QStringLiteral("scale")}, QStringLiteral("1|2"), QStringLiteral("图片的倍数，默认 1")}},
+         runCardCommand},
         {QStringLiteral("levelup"), QStringLiteral("打印升级助手对给定经验和速度显示的内容"),
          {QStringLiteral("levelup EXP [SPEED]")},
          QStringLiteral("EXP 是当前经验，SPEED 是每天获得的经验（默认 2000）；"

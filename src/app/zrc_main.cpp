@@ -3,6 +3,7 @@
 
 #include "AppFont.h"
 #include "AppPaths.h"
+#include "BestBuildWiring.h"
 #include "ComparisonWiring.h"
 #include "AssistantWiring.h"
 #include "ConfigWriteNotice.h"
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     wireComparison(main);
     wireAssistants(main);
     wireZonePing(main);
+    wireBestBuild(main);
     const auto guide = startThroughGuide(main);
 
     // ZRC_STARTUP_PROBE=1: print when the window is up with its lists filled,

@@ -26,6 +26,7 @@ Main::Main(QWidget *parent)
     wireLinks();
     wireLooks();
     wireExplanations();
+    wireBestBuildMenu();
     m_portrait = std::make_unique<PortraitWindow>();
     m_portrait->setCharacterNameProvider([this] { return Xingming->currentText(); });
     connect(m_portrait.get(), &PortraitWindow::portraitClosed, this,

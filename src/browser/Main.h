@@ -11,8 +11,10 @@
 #include <memory>
 
 class QComboBox;
+class QImage;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class ClickLabel;
 class PortraitWindow;
 class AnnouncementWindow;
@@ -53,6 +55,11 @@ public:
     void fenxiang_Click();
     void L_update_Click();
     void Frame5_Click();
+    // Right-click on 复制分享: the build as a picture (MainPicture.cpp).
+    void Label_FZNL_ContextMenu(const QPoint &at);
+    QImage buildPicture(qreal scale) const;
+    void CopyBuildPicture_Click(); // "复制为图片", at twice the size
+    void SaveBuildPicture_Click(); // "保存为图片…"
 
     // The ability captions: each writes its explanation into the tip line.
     void Label_PD_Click(); void Label_TT_Click(); void Label_DK_Click(); void Label_CQ_Click();
@@ -92,12 +99,20 @@ public:
     // reached the engine.
     void render();
 
+    // The context menu of ability caption `row` (0 … 11, 12 for 综合): one
+    // item, "求…最高的配置", disabled while no character is chosen.
+    QMenu *captionMenu(int row);
+
 Q_SIGNALS:
     // The tool links; app/ opens their windows.
     void comparisonRequested(); // Label_NLDB
     void levelUpRequested();    // L_SJzs
     void skillsRequested();     // L_JNzs
     void zonePingRequested();   // L_XQzs
+    // The context menu of an ability caption (0 … 11, 12 for 综合).
+    void bestBuildRequested(int row);
+    // Another character was chosen, or none (the team label).
+    void characterChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -116,9 +131,11 @@ private:
     void wireLooks();
     void wireHandlers();
     void wireLinks();
+    void wirePictureMenu();
     void hoverAbility(int row); // 0 … 11, 12 for the total
     void resetAbilityHover();
     void wireExplanations();
+    void wireBestBuildMenu();
     void explain(int row);
     bool tipEvent(QEvent *event);
     void setTipBold(bool bold);

@@ -101,6 +101,7 @@ void Main::Xingming_Click()
     Qiudui2->show();
     m_engine.Xingming_Click(name);
     render();
+    Q_EMIT characterChanged();
 
     if (m_portrait->isNormalState()) {
         m_portrait->placeBeside(this);
@@ -125,6 +126,7 @@ void Main::Qiudui2_Click()
     m_engine.Qiudui2_Click();
     hideAbilitiesOnPortrait();
     render();
+    Q_EMIT characterChanged();
 }
 
 void Main::Label_SBKK_Click()

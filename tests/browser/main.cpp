@@ -1,3 +1,4 @@
+#include "BestBuildMenuTest.h"
 #include "ExplainTest.h"
 #include "ListsTest.h"
 #include "MainLinksTest.h"
@@ -19,5 +20,5 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
         return runTestClasses<PlacementTest>(argc, argv);
     return runTestClasses<ListsTest, RecordTest, MotionTest, MainLinksTest, SampleTest, ExplainTest, MendsTest,
-                          PlacementTest, NoticesTest>(argc, argv);
+                          PlacementTest, NoticesTest, BestBuildMenuTest>(argc, argv);
 }

@@ -1,3 +1,4 @@
+#include "BestBuildTest.h"
 #include "CliBuildTest.h"
 #include "EngineTest.h"
 #include "SavedBuildsTest.h"
@@ -12,5 +13,5 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runTestClasses<EngineTest, TablesTest, StackingTest, SavedBuildsTest, SettingsPagesTest, CliBuildTest>(argc, argv);
+    return runTestClasses<EngineTest, TablesTest, StackingTest, SavedBuildsTest, SettingsPagesTest, CliBuildTest, BestBuildTest>(argc, argv);
 }

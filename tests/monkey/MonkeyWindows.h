@@ -112,6 +112,9 @@ inline const MonkeyWindow MonkeyWindows[] = {
          auto *c = comparisons(p.main);
          return c ? c->secondWindow() : nullptr;
      }},
+    // From the 综合 caption's menu; the search runs on a worker.
+    {"BestBuildWindow", [](MonkeyProgram &p) { Q_EMIT p.main.bestBuildRequested(12); },
+     [](MonkeyProgram &) { return topLevel("BestBuildWindow"); }},
     {"SJzs", [](MonkeyProgram &p) { Q_EMIT p.main.levelUpRequested(); },
      [](MonkeyProgram &) { return topLevel("SJzs"); }},
     {"JNzs", [](MonkeyProgram &p) { Q_EMIT p.main.skillsRequested(); },

@@ -13,6 +13,7 @@
 
 #include "AppPaths.h"
 #include "AssistantWiring.h"
+#include "BestBuildWiring.h"
 #include "ComparisonWiring.h"
 #include "ComboSelect.h"
 #include "MessageRecorder.h"
@@ -278,6 +279,7 @@ int main(int argc, char *argv[])
     wireComparison(main);
     wireAssistants(main);
     wireZonePing(main);
+    wireBestBuild(main);
     MonkeyProgram program{main, nullptr};
     for (const MonkeyWindow &w : MonkeyWindows)
         if (w.name == std::string_view("News"))
