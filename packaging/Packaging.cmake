@@ -55,9 +55,9 @@ set(CPACK_PACKAGE_NAME zrc)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ZR角色助手：街头篮球网游的角色查询与能力计算")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ZR角色助手：篮球网游Hoopra的角色查询与能力计算")
 set(CPACK_PACKAGE_DESCRIPTION
-"网络街头篮球游戏玩家的桌面助手：查看游戏的球队和角色（性别、职业、身高、
+"篮球网游Hoopra玩家的桌面助手：查看游戏的球队和角色（性别、职业、身高、
 十二项基础能力和图片），按职业、等级、身高、训练、VIP、服装、饰品和队友
 一步步算出角色的最终能力，并附带能力对比、升级、技能和分区延迟等工具。
 

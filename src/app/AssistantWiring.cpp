@@ -7,24 +7,6 @@
 
 #include <QPointer>
 
-namespace {
-
-// Shows a tool window: opened afresh when closed, brought forward when open.
-void present(QWidget *window)
-{
-    if (window->isVisible()) {
-        if (window->isMinimized())
-            window->showNormal();
-    } else {
-        window->show();
-    }
-    window->raise();
-    window->activateWindow();
-    WindowList::opened(window);
-}
-
-} // namespace
-
 void wireAssistants(Main &main)
 {
     // Top-level windows of their own (not children of the main window, which
@@ -34,12 +16,12 @@ void wireAssistants(Main &main)
     QObject::connect(&main, &Main::levelUpRequested, &main, [&main, levelUp] {
         if (!*levelUp)
             *levelUp = new LevelUpWindow(&main);
-        present(*levelUp);
+        WindowList::showFromLink(*levelUp);
     });
     QObject::connect(&main, &Main::skillsRequested, &main, [&main, skills] {
         if (!*skills)
             *skills = new SkillsWindow(main.engine(), &main);
-        present(*skills);
+        WindowList::showFromLink(*skills);
     });
     QObject::connect(&main, &QObject::destroyed, [levelUp, skills] {
         delete levelUp->data();

@@ -1,6 +1,7 @@
 #include "ZoneWiring.h"
 
 #include "Main.h"
+#include "WindowList.h"
 #include "ZoneWindow.h"
 
 #include <memory>
@@ -12,9 +13,6 @@ void wireZonePing(Main &main)
     QObject::connect(&main, &Main::zonePingRequested, &main, [&main, window] {
         if (!*window)
             *window = std::make_unique<XQzs>(&main);
-        XQzs *w = window->get();
-        w->show();
-        w->raise();
-        w->activateWindow();
+        WindowList::showFromLink(window->get());
     });
 }

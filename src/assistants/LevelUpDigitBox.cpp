@@ -16,8 +16,13 @@ bool LevelUpDigitBox::acceptsTyped(const QString &text)
 
 void LevelUpDigitBox::keyPressEvent(QKeyEvent *event)
 {
-    // Shortcuts carry control characters or no text; they pass.
-    if (!acceptsTyped(event->text()) && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+    // Shortcuts pass: exactly Ctrl or Ctrl+Shift, or anything with Meta. On
+    // Windows AltGr arrives as Ctrl+Alt and types "@", "€" or "{": that is
+    // typing, not a shortcut.
+    const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shortcut = held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier)
+                          || (held & Qt::MetaModifier);
+    if (!shortcut && !acceptsTyped(event->text())) {
         event->accept();
         return;
     }

@@ -8,6 +8,7 @@
 #include "ShareWindowOpen.h"
 #include "Units.h"
 #include "Versions.h"
+#include "WindowList.h"
 #include "mIni.h"
 
 #include <QCloseEvent>
@@ -222,7 +223,8 @@ void LevelUpWindow::Form_Unload()
         mIni::IniWrite(Configuration::LevelUpSection, Configuration::ExperienceKey, stored(m_model.experienceText()));
         mIni::IniWrite(Configuration::LevelUpSection, Configuration::SpeedKey, stored(m_model.speedText()));
     }
-    if (m_main && m_main->isMinimized())
+    // Not while the program ends: the main window is closing too.
+    if (m_main && m_main->isMinimized() && !WindowList::closingAll())
         m_main->showNormal();
 }
 

@@ -5,6 +5,7 @@
 #include "GameDatabase.h"
 #include "SkillsCatalog.h"
 #include "Units.h"
+#include "WindowList.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -83,7 +84,7 @@ void SkillsWindow::buildControls()
     Frame_ZY = new QGroupBox(QStringLiteral("职业"), this);
     Frame_ZY->setObjectName(QStringLiteral("Frame_ZY"));
     Frame_ZY->setGeometry(twipsRect(120, 60, 9360, 720));
-    auto *group = new QButtonGroup(this);
+    auto *group = m_positionGroup = new QButtonGroup(this);
     for (int i = 0; i < int(SkillPositions.size()); ++i) {
         const SkillPosition &pos = SkillPositions[i];
         auto *button = new QRadioButton(pos.caption.toString(), Frame_ZY);
@@ -158,14 +159,10 @@ void SkillsWindow::buildControls()
                       twipsRect(120, 5700, 9360, 600));
     Label8->setWordWrap(true);
 
-    connect(Skill, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            Skill_Click();
-    });
-    connect(Hooprix, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            Hooprix_Click();
-    });
+    // The details follow the entry selected, not the current row: a list
+    // that gets the focus makes its first row current without selecting it.
+    connect(Skill, &QListWidget::itemSelectionChanged, this, &SkillsWindow::Skill_Click);
+    connect(Hooprix, &QListWidget::itemSelectionChanged, this, &SkillsWindow::Hooprix_Click);
     // A click on the entry already selected shows it again (after the
     // other list's entry was shown).
     connect(Skill, &QListWidget::itemClicked, this, &SkillsWindow::Skill_Click);
@@ -176,14 +173,15 @@ void SkillsWindow::Form_Load()
 {
     if (m_main)
         m_main->showMinimized();
-    // Opened afresh: no position, empty lists, the design captions.
+    // Opened afresh: no position, empty lists, the design captions. An
+    // exclusive group refuses to uncheck its checked button: lift that first.
+    m_positionGroup->setExclusive(false);
     for (QRadioButton *b : positions) {
         const QSignalBlocker quiet(b);
-        b->setAutoExclusive(false);
         b->setChecked(false);
-        b->setAutoExclusive(true);
         setTextColour(b, DarkGrey);
     }
+    m_positionGroup->setExclusive(true);
     Skill->clear();
     Hooprix->clear();
     Frame_JN->setTitle(QStringLiteral("技能"));
@@ -198,7 +196,8 @@ void SkillsWindow::Form_Load()
 
 void SkillsWindow::Form_Unload()
 {
-    if (m_main && m_main->isMinimized())
+    // Not while the program ends: the main window is closing too.
+    if (m_main && m_main->isMinimized() && !WindowList::closingAll())
         m_main->showNormal();
 }
 
@@ -231,16 +230,15 @@ void SkillsWindow::Position_Click(int index)
     setBackground(Jieshao, colourOf(pos), QPalette::Window);
 }
 
-void SkillsWindow::Skill_Click()
-{
-    if (QListWidgetItem *item = Skill->currentItem())
-        showDetails(item->text());
-}
+void SkillsWindow::Skill_Click() { showSelected(Skill); }
 
-void SkillsWindow::Hooprix_Click()
+void SkillsWindow::Hooprix_Click() { showSelected(Hooprix); }
+
+void SkillsWindow::showSelected(QListWidget *list)
 {
-    if (QListWidgetItem *item = Hooprix->currentItem())
-        showDetails(item->text());
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (!selected.isEmpty())
+        showDetails(selected.first()->text());
 }
 
 void SkillsWindow::clearDetails()

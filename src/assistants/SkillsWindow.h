@@ -5,6 +5,7 @@
 #include <array>
 
 class BuildEngine;
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -55,8 +56,10 @@ private:
     void buildControls();
     void clearDetails();
     void showDetails(const QString &name);
+    void showSelected(QListWidget *list);
     void choose(int index);
 
+    QButtonGroup *m_positionGroup = nullptr;
     const BuildEngine &m_build;
     QPointer<QWidget> m_main;
     bool m_loaded = false;

@@ -162,7 +162,8 @@ void XQzs::Form_Unload()
     m_opening = nullptr;
     m_state = State::Idle;
     showNotices(mPing::backend()->stop());
-    if (m_mainWindow && m_mainWindow->isVisible())
+    // Not while the program ends: the main window is closing too.
+    if (m_mainWindow && m_mainWindow->isVisible() && !WindowList::closingAll())
         m_mainWindow->showNormal();
 }
 
@@ -290,7 +291,7 @@ void XQzs::showNotices(const QList<mPing::Notice> &notices)
 {
     for (const mPing::Notice &notice : notices)
         MessageBox::show(notice.text,
-                         notice.warning ? MessageBox::Icon::Warning : MessageBox::Icon::Information,
+                         notice.warning ? MessageBox::Icon::Warning : MessageBox::Icon::None,
                          QStringLiteral("ZR角色助手"));
 }
 

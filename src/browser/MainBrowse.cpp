@@ -156,9 +156,8 @@ void Main::Label_SBKK_Click()
 void Main::Label_XSTX_Click()
 {
     m_portrait->placeBeside(this);
-    m_portrait->show();
+    WindowList::showFromLink(m_portrait.get());
     Label_XSTX->setEnabled(false);
-    WindowList::opened(m_portrait.get());
 }
 
 void Main::L_GG_Click()
@@ -167,9 +166,7 @@ void Main::L_GG_Click()
     if (!m_announcement) {
         m_announcement = std::make_unique<AnnouncementWindow>(this);
     }
-    m_announcement->show();
-    m_announcement->raise();
-    WindowList::opened(m_announcement.get());
+    WindowList::showFromLink(m_announcement.get());
 }
 
 void Main::RestartTip()

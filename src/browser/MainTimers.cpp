@@ -47,6 +47,12 @@ void Main::closeEvent(QCloseEvent *event)
     // fade-in stops so the two fades never pull the level apart.
     event->ignore();
     Timer2->stop();
+    // The online notices end here: no notice runs, and no answer still on its
+    // way is shown, while the window fades out.
+    Timer8->stop();
+    Timer9->stop();
+    if (HttpClient *client = HttpClient::existing())
+        client->dropPending();
     applyOpacity();
     Timer3->start();
 }

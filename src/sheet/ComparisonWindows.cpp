@@ -2,6 +2,7 @@
 
 #include "ComparisonWindow.h"
 #include "ClickLabel.h"
+#include "WindowList.h"
 
 #include <QCoreApplication>
 
@@ -39,9 +40,7 @@ ComparisonWindow *ComparisonWindows::open()
         // A second window still open from before: no third.
         m_default->Zj->setEnabled(!m_second);
     }
-    m_default->show();
-    m_default->raise();
-    m_default->activateWindow();
+    WindowList::showFromLink(m_default);
     return m_default;
 }
 
@@ -50,11 +49,13 @@ void ComparisonWindows::Zj_Click(ComparisonWindow *from)
     if (m_second || from != m_default)
         return;
     m_second = create();
-    m_second->show(); // loads, and places itself beside the main window
+    // Placed before it shows: it loads beside the first window, never
+    // flashing beside the main window first.
     m_second->follow(from);
-    from->Zj->setEnabled(false);
-    m_second->Zj->setEnabled(false);
     m_second->setWindowTitle(SecondTitle);
+    m_second->Zj->setEnabled(false);
+    m_second->show();
+    from->Zj->setEnabled(false);
 }
 
 void ComparisonWindows::unloaded(ComparisonWindow *window)

@@ -133,11 +133,7 @@ void ShareWindow::open(const QString &postText, const QString &title)
         // Gone with the program, before the application object.
         connect(qApp, &QCoreApplication::aboutToQuit, window.data(), &QObject::deleteLater);
     }
-    if (window->isMinimized())
-        window->showNormal();
-    else
-        window->show();
-    window->raise();
+    WindowList::showFromLink(window);
     window->load(postText);
     window->setWindowTitle(title);
 }

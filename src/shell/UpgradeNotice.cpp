@@ -6,6 +6,24 @@
 #include "ShareWindowOpen.h"
 #include "Versions.h"
 
+namespace {
+
+// Whether the text starts with a number by the leading-number rule: blanks,
+// a sign, then a digit or a point and a digit. "待定" and "v3.3" don't.
+bool startsWithNumber(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    if (i < text.size() && text[i] == u'.')
+        ++i;
+    return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
+}
+
+} // namespace
+
 bool upgradeNoticeTick(const GameDatabase &database)
 {
     Versions &versions = Versions::run();
@@ -15,7 +33,8 @@ bool upgradeNoticeTick(const GameDatabase &database)
     const QString section = QStringLiteral("数据信息");
     const QString stored = database.value(section, QStringLiteral("数据版本"));
     const QString changes = database.value(section, QStringLiteral("变更内容"));
-    if (stored.isEmpty())
+    // A version that is no number counts as none: nothing read, nothing announced.
+    if (!startsWithNumber(stored))
         return false;
     versions.setSver(VersionText::read(stored));
     if (versions.Sver() != versions.Sver0()) {

@@ -8,6 +8,7 @@ class GameDatabase;
 // a version other than the one last announced is announced once: the
 // message, then the share. Returns whether the timer keeps running.
 //
-// A database without a data version (missing, or no 数据版本) announces
-// nothing and leaves Sver unset, so the version stored last stays.
+// A database without a data version (missing, no 数据版本, or one that
+// doesn't start with a number, such as "待定") announces nothing and leaves
+// Sver unset, so the version stored last stays.
 bool upgradeNoticeTick(const GameDatabase &database);

@@ -1,6 +1,7 @@
 #include "WindowList.h"
 
 #include <QPointer>
+#include <utility>
 #include <QWidget>
 
 namespace WindowList {
@@ -15,6 +16,8 @@ QList<QPointer<QWidget>> &windows()
 
 void dropDeleted() { windows().removeIf([](const QPointer<QWidget> &w) { return w.isNull(); }); }
 
+bool g_closingAll = false;
+
 } // namespace
 
 void opened(QWidget *window)
@@ -24,6 +27,19 @@ void opened(QWidget *window)
     dropDeleted();
     windows().removeIf([window](const QPointer<QWidget> &w) { return w == window; });
     windows().append(window);
+}
+
+void showFromLink(QWidget *window)
+{
+    if (!window)
+        return;
+    // A window minimised and then closed keeps the state: clear it either way.
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    opened(window);
 }
 
 QList<QWidget *> newestFirst()
@@ -41,10 +57,14 @@ void closeAllNewestFirst()
     QList<QPointer<QWidget>> order;
     for (QWidget *w : newestFirst())
         order.append(w);
+    const bool wasClosing = std::exchange(g_closingAll, true);
     for (const QPointer<QWidget> &w : order)
         if (w)
             w->close();
+    g_closingAll = wasClosing;
 }
+
+bool closingAll() { return g_closingAll; }
 
 void clear() { windows().clear(); }
 

@@ -10,8 +10,14 @@ namespace WindowList {
 
 // Call when a window is shown; showing it again makes it the newest.
 void opened(QWidget *window);
+// How a link shows its window: shown if closed, restored if minimised,
+// raised and activated, and made the newest.
+void showFromLink(QWidget *window);
 // Closes every window still alive, newest first.
 void closeAllNewestFirst();
+// True while closeAllNewestFirst() runs: the program is ending, and a
+// closing window must not bring the main window back.
+bool closingAll();
 // The windows still alive, newest first.
 QList<QWidget *> newestFirst();
 // Forgets every window (tests).

@@ -153,6 +153,25 @@ private Q_SLOTS:
             QVERIFY2(page.contains(u"\n.BI \"" + name + u' '), qPrintable(u"zrc-cli.1 has no entry for " + name));
     }
 
+    void packageTextsNameTheGame()
+    {
+        // In English the game is "an online basketball game", in Chinese "篮球网游".
+        const QString english = QStringLiteral("an online basketball game"), chinese = QStringLiteral("篮球网游");
+        const struct {
+            const char *file;
+            int english;
+            int chinese;
+        } rows[] = {{"../README.md", 1, 0}, {"cn.zrc.assistant.metainfo.xml", 2, 2},
+                    {"cn.zrc.assistant.desktop", 1, 1}, {"zrc.1", 1, 0}, {"Packaging.cmake", 0, 2}};
+        for (const auto &row : rows) {
+            const QString text = readText(QStringLiteral(ZRC_PACKAGING_DIR "/") + QLatin1String(row.file));
+            QVERIFY2(!text.isEmpty(), row.file);
+            QVERIFY2(text.count(english) >= row.english && text.count(chinese) >= row.chinese, row.file);
+        }
+        const QString readme = readText(QStringLiteral(ZRC_PACKAGING_DIR "/../README.md"));
+        QVERIFY(readme.section(u'\n', 2, 2).contains(u"Hoopra, " + english));
+    }
+
     void desktopFilesValidate()
     {
         const QString dir = QStringLiteral(ZRC_PACKAGING_DIR "/");

@@ -49,9 +49,10 @@ void retype(QLineEdit *box, const QString &text)
 }
 
 // A key that types a character QTest has no key for.
-void typeCharacter(QWidget *box, const QString &character)
+void typeCharacter(QWidget *box, const QString &character, Qt::KeyboardModifiers held = Qt::NoModifier,
+                   int key = 0)
 {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, character);
+    QKeyEvent press(QEvent::KeyPress, key, held, character);
     QApplication::sendEvent(box, &press);
 }
 
@@ -201,6 +202,24 @@ void LevelUpTest::lettersCannotBeTypedButEditingWorks()
     speed->setFocus();
     QTest::keyClicks(speed, QStringLiteral("x"));
     QCOMPARE(speed->text(), QStringLiteral("2000"));
+}
+
+void LevelUpTest::altGrIsTypingAndShortcutsStillWork()
+{
+    AssistantWorld world;
+    Opened o(world);
+    LevelUpDigitBox *exp = o.box("Text_Srjy");
+    exp->setFocus();
+    // On Windows AltGr arrives as Ctrl+Alt: its characters are typed, and
+    // only digits go in.
+    const Qt::KeyboardModifiers altGr = Qt::ControlModifier | Qt::AltModifier;
+    for (const char *typed : {"@", "€", "{", "q", "7"})
+        typeCharacter(exp, QString::fromUtf8(typed), altGr);
+    typeCharacter(exp, QStringLiteral("|"), altGr | Qt::ShiftModifier);
+    QCOMPARE(exp->text(), QStringLiteral("7"));
+    // Ctrl alone is a shortcut, even when the key carries a printable text.
+    typeCharacter(exp, QStringLiteral("a"), Qt::ControlModifier, Qt::Key_A);
+    QCOMPARE(exp->selectedText(), QStringLiteral("7"));
 }
 
 void LevelUpTest::pastedTextIsReadByItsLeadingNumber()

@@ -14,6 +14,7 @@ private Q_SLOTS:
     void savedEmptyExperienceKeepsTheInitialText();
     void emptiedSpeedBoxShows2000Again();
     void lettersCannotBeTypedButEditingWorks();
+    void altGrIsTypingAndShortcutsStillWork();
     void pastedTextIsReadByItsLeadingNumber();
     void inputsAreSavedOnCloseAndLoadedOnOpen();
     void shareLinkPostsTheStatusAndChangesLooks();

@@ -2,10 +2,13 @@
 
 #include "AssistantWorld.h"
 #include "BuildEngine.h"
+#include "FifoTrap.h"
 #include "SkillsCatalog.h"
 #include "SkillsWindow.h"
+#include "ShownAsWritten.h"
 #include "Units.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QGroupBox>
@@ -66,7 +69,8 @@ struct Opened {
     void clickEntry(const QString &list, int row)
     {
         auto *view = get<QListWidget>(list);
-        const QRect r = view->visualItemRect(view->item(row));
+        // A long entry reaches past the list's edge: click its visible part.
+        const QRect r = view->visualItemRect(view->item(row)) & view->viewport()->rect();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
     }
 };
@@ -201,4 +205,76 @@ void SkillsTest::databaseStaysByteIdentical()
         o.window.close();
     }
     QCOMPARE(hash(), before);
+}
+
+void SkillsTest::reopenedWindowStartsAfresh()
+{
+    // The same window object reopened, as the program does, after the main
+    // window's character changed to one that opens on no position.
+    AssistantWorld world;
+    world.writeDatabase(Database);
+    BuildEngine engine([](const QString &name) {
+        CharacterRecord r;
+        r.name = name;
+        r.positionClass = name == u"中锋" ? QStringLiteral("C") : QString();
+        return r;
+    });
+    engine.Xingming_Click(QStringLiteral("中锋"));
+    SkillsWindow window(engine, &world.main());
+    window.show();
+    QVERIFY(window.findChild<QRadioButton *>(QStringLiteral("C"))->isChecked());
+    window.close();
+
+    engine.Xingming_Click(QStringLiteral("无名"));
+    window.show();
+    for (QRadioButton *b : window.findChildren<QRadioButton *>())
+        QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
+    auto *skills = window.findChild<QListWidget *>(QStringLiteral("Skill"));
+    QCOMPARE(skills->count(), 0);
+    QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("C")), Qt::LeftButton);
+    QCOMPARE(skills->count(), 3);
+}
+
+void SkillsTest::detailsFollowTheSelectionOnly()
+{
+    AssistantWorld world;
+    world.writeDatabase(Database);
+    Build build(QStringLiteral("C"), QString());
+    Opened o(world, build.engine);
+    o.clickEntry(QStringLiteral("Skill"), 0);
+    QCOMPARE(o.text(QStringLiteral("Mingcheng")), QStringLiteral("勾手"));
+    // Another position clears the lists; the list then getting the focus
+    // makes its first row current without selecting it: nothing shows.
+    QTest::mouseClick(o.get(QStringLiteral("SF")), Qt::LeftButton);
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(o.get<QListWidget>(QStringLiteral("Skill")), &focus);
+    QCOMPARE(o.get<QListWidget>(QStringLiteral("Skill"))->currentRow(), 0);
+    QCOMPARE(o.text(QStringLiteral("Mingcheng")), QStringLiteral("未选中技能或花式动作"));
+    // Selecting by keyboard shows the entry.
+    QTest::keyClick(o.get(QStringLiteral("Hooprix")), Qt::Key_Down);
+    QCOMPARE(o.text(QStringLiteral("Mingcheng")), QStringLiteral("胯下"));
+}
+
+void SkillsTest::detailsShownAsWritten()
+{
+    // Every field of one skill starts with markup naming a FIFO as a picture.
+    FifoTrap trap;
+    QVERIFY(trap.ready());
+    const QString name = trap.markup(QStringLiteral("勾手"));
+    QString text = u"[C]\r\n技能1=" + name + u"\r\n[" + name + u"]\r\n";
+    QStringList details;
+    for (const char *key : {"必备指数", "类型", "职业", "等级", "价格", "触发条件", "其他说明"}) {
+        details.append(trap.markup(QString::fromUtf8(key)));
+        text += QString::fromUtf8(key) + u'=' + details.last() + QStringLiteral("\r\n");
+    }
+    AssistantWorld world;
+    world.writeDatabase(text);
+    Build build(QStringLiteral("C"), QString());
+    Opened o(world, build.engine);
+    o.clickEntry(QStringLiteral("Skill"), 0);
+    QVERIFY(shownAsWritten(o.get<QLabel>(QStringLiteral("Mingcheng")), name));
+    const char *labels[] = {"BiBeiZhiShu", "Leixing", "Zhiye", "Dengji", "Jiage", "Chufatiaojian", "Qitashuoming"};
+    for (int i = 0; i < 7; ++i)
+        QVERIFY2(shownAsWritten(o.get<QLabel>(QLatin1String(labels[i])), details[i]), labels[i]);
+    QVERIFY2(!trap.opened(), "the window loaded the picture the database names");
 }

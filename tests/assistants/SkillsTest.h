@@ -12,4 +12,7 @@ private Q_SLOTS:
     void detailsShowAndSwitchingClearsThem();
     void forwardWithSmallForwardPickedOpensOnSmallForward();
     void databaseStaysByteIdentical();
+    void reopenedWindowStartsAfresh();
+    void detailsFollowTheSelectionOnly();
+    void detailsShownAsWritten();
 };

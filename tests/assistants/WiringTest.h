@@ -6,4 +6,6 @@ class WiringTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void toolLinksOpenOneModelessWindowEach();
+    void everyLinkBringsItsWindowBack();
+    void exitLeavesTheMainWindowMinimised();
 };

@@ -24,8 +24,9 @@ public:
         m_script.insert(*mPing::parseAddress(address), {std::move(answers), 0});
     }
     void refuseEverything() { m_refuse = true; }
-    // Every echo also raises this notice (as Windows Sockets may).
-    void raiseWithEveryEcho(const QString &notice) { m_notice = notice; }
+    // Every echo also raises this notice (as Windows Sockets may); call again
+    // for more than one.
+    void raiseWithEveryEcho(const QString &notice, bool warning = true) { m_notices.append({notice, warning}); }
     // Runs on the worker before each echo (a test holds the worker here).
     void setBeforeEcho(std::function<void()> f) { m_before = std::move(f); }
     int echoes() const { return m_echoes; }
@@ -46,8 +47,7 @@ public:
             if (ms >= 0)
                 echo = mPing::Echo::success(ms);
         }
-        if (!m_notice.isEmpty())
-            echo.notices.append({m_notice, true});
+        echo.notices += m_notices;
         return echo;
     }
 
@@ -61,7 +61,7 @@ private:
     std::atomic<bool> m_refuse{false};
     std::atomic<int> m_echoes{0};
     std::function<void()> m_before;
-    QString m_notice;
+    QList<mPing::Notice> m_notices;
 };
 
 // A data folder with an endpoints file: `zones` are the four [zones] values,

@@ -1,8 +1,10 @@
 #include "ZoneWindowTest.h"
 
 #include "AppPaths.h"
+#include "FifoTrap.h"
 #include "MessageRecorder.h"
 #include "ShareWindowOpen.h"
+#include "ShownAsWritten.h"
 #include "ZoneAddress.h"
 #include "ZoneFakes.h"
 #include "ZoneWindow.h"
@@ -287,17 +289,24 @@ void ZoneWindowTest::refusedEchoesReturnToIdle()
 
 void ZoneWindowTest::platformNoticesShownOncePerZone()
 {
-    // Twenty echoes raising the same notice: one box per zone, not twenty,
-    // and the measurement goes on.
+    // Twenty echoes raising the same notices: one box each per zone, not
+    // twenty, and the measurement goes on. A notice that is no warning shows
+    // without an icon.
     zones({{{10}, {12}}, {{20}}, {{30}}, {{40}}});
     const QString notice = QStringLiteral("Windows Sockets error 10093 occurred in Cleanup.");
+    const QString plain = QStringLiteral("Windows Sockets for 32 bit Windows environments is not successfully responding.");
     g_echo->raiseWithEveryEcho(notice);
+    g_echo->raiseWithEveryEcho(plain, false);
     MessageRecorder messages;
     XQzs w;
     w.show();
     QVERIFY(measureAll(w));
-    QCOMPARE(messages.texts(), (QStringList{notice, notice, notice, notice, w.JG->text()}));
-    QCOMPARE(messages.messages().first().icon, MessageBox::Icon::Warning);
+    QStringList expected;
+    for (int zone = 1; zone <= ZoneCount; ++zone)
+        expected << notice << plain;
+    QCOMPARE(messages.texts(), expected << w.JG->text());
+    QCOMPARE(messages.messages().at(0).icon, MessageBox::Icon::Warning);
+    QCOMPARE(messages.messages().at(1).icon, MessageBox::Icon::None);
     QCOMPARE(w.JGn[0]->text(), QStringLiteral("10ms"));
 }
 
@@ -318,6 +327,25 @@ void ZoneWindowTest::addressLookedUpOncePerOpening()
         w.close();
     }
     QCOMPARE(server.requests, 2);
+}
+
+void ZoneWindowTest::pageTextShownAsWritten()
+{
+    // Anyone on the path can send the page: markup in it naming a FIFO as a
+    // picture must show as characters, and the FIFO is never opened.
+    FifoTrap trap;
+    QVERIFY(trap.ready());
+    QStringEncoder gbk("GBK");
+    PageServer server(gbk.encode(u"<center>您的IP是：[" + trap.markup() + u"] 来自：" + trap.markup(QStringLiteral(" 本地"))
+                                 + u"</center>"));
+    QVERIFY(writeEndpoints(*g_dir, {}, "address_lookup=" + server.url() + "\r\n"));
+    XQzs w;
+    QSignalSpy shown(&w, &XQzs::addressShown);
+    w.show();
+    QVERIFY(shown.wait(5000));
+    QVERIFY(shownAsWritten(w.IPDZ1, trap.markup(QStringLiteral(" 本地"))));
+    QVERIFY(shownAsWritten(w.IPDZ2, u'[' + trap.markup() + u']'));
+    QVERIFY2(!trap.opened(), "the window loaded the picture the page names");
 }
 
 void ZoneWindowTest::addressLookupFailures_data()

@@ -16,6 +16,7 @@ private Q_SLOTS:
     void refusedEchoesReturnToIdle();
     void platformNoticesShownOncePerZone();
     void addressLookedUpOncePerOpening();
+    void pageTextShownAsWritten();
     void addressLookupFailures_data();
     void addressLookupFailures();
 };

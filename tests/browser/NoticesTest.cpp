@@ -154,3 +154,24 @@ void NoticesTest::answerAfterTheExitBeganIsDropped()
     QCOMPARE(world.messages().count(), 0);
     QVERIFY(!main.isMinimized());
 }
+
+void NoticesTest::fadeOutEndsTheNotices()
+{
+    TestWorld world;
+    startReturning(world, QStringLiteral("3.3"));
+    LocalHttpServer server;
+    server.setPage(newerPage());
+    server.setDelayMs(300);
+    pointAtDownloadPage(world, server.url());
+    QSignalSpy seen(&server, &LocalHttpServer::requestSeen);
+    Main &main = world.open();
+    main.Timer9_Timer();
+    QVERIFY(seen.wait(10000));
+    main.close(); // the fade-out begins; the exit routine is still far off
+    QVERIFY(main.Timer3->isActive());
+    QVERIFY2(!main.Timer8->isActive() && !main.Timer9->isActive(), "a notice still runs during the fade-out");
+    // The answer arrives during the fade-out, and is dropped.
+    QTest::qWait(800);
+    QCOMPARE(world.messages().count(), 0);
+    QVERIFY(!main.isMinimized());
+}

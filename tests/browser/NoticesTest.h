@@ -9,4 +9,5 @@ private Q_SLOTS:
     void exitKeepsTheStoredVersionWhenNoneWasRead();
     void newerProgramMinimisesTheMainWindow();
     void answerAfterTheExitBeganIsDropped();
+    void fadeOutEndsTheNotices();
 };

@@ -7,8 +7,10 @@
 #include "ComparisonWindows.h"
 #include "ComparisonWiring.h"
 #include "Configuration.h"
+#include "FifoTrap.h"
 #include "Main.h"
 #include "SheetWorld.h"
+#include "ShownAsWritten.h"
 #include "Units.h"
 
 #include <QApplication>
@@ -55,6 +57,26 @@ ComparisonWindow *openWindow()
 }
 
 QColor colour(QLabel *l) { return l->palette().color(QPalette::WindowText); }
+
+// Where a comparison window other than the given one stood when it became
+// visible (after its own show event, before anything moved it later).
+class ShownAt : public QObject {
+public:
+    explicit ShownAt(QWidget *other) : m_other(other) { qApp->installEventFilter(this); }
+    ~ShownAt() override { qApp->removeEventFilter(this); }
+    QPoint at;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShowToParent && watched != m_other && watched->objectName() == u"Nldb")
+            at = static_cast<QWidget *>(watched)->pos();
+        return false;
+    }
+
+private:
+    QWidget *m_other;
+};
 
 } // namespace
 
@@ -229,9 +251,15 @@ void ComparisonWindowTest::secondWindowAndItsLinks()
     // main window.
     first->move(first->pos() + QPoint(0, 40));
 
-    clickOn(first->Zj);
+    QPoint shownAt;
+    {
+        ShownAt watch(first);
+        clickOn(first->Zj);
+        shownAt = watch.at;
+    }
     QPointer<ComparisonWindow> second = windows.secondWindow();
     QVERIFY(second && second->isVisible());
+    QVERIFY2(shownAt == second->pos(), "the second window showed elsewhere and moved after");
     QCOMPARE(second->windowTitle(), QStringLiteral("能力对比㈡ - ZR角色助手 "));
     QCOMPARE(BesideWindow::outerGeometry(second).left(), BesideWindow::outerGeometry(first).right() + 1);
     QCOMPARE(BesideWindow::outerGeometry(second).top(), BesideWindow::outerGeometry(&world.mainWindow()).top());
@@ -328,4 +356,23 @@ void ComparisonWindowTest::exitingWithTheWindowOpenSavesIt()
     QCOMPARE(disk.size(), 95);
     QCOMPARE(disk.value(QStringLiteral("juese4")), QStringLiteral("石岩"));
     QCOMPARE(disk.value(QStringLiteral("Zonghe4")), QStringLiteral("540"));
+}
+
+void ComparisonWindowTest::storedTextShownAsWritten()
+{
+    // Every key of slot 1 starts with markup naming a FIFO as a picture, as
+    // a hand-edited configuration may.
+    FifoTrap trap;
+    QVERIFY(trap.ready());
+    SheetWorld world;
+    QMap<QString, QString> keys;
+    const QStringList names = Configuration::slotKeys(1);
+    for (int row = 0; row < ComparisonRowCount; ++row)
+        keys.insert(names[row], trap.markup(QString::number(row)));
+    world.store(keys);
+    ComparisonWindows windows(world.engine(), &world.mainWindow());
+    ComparisonWindow *w = windows.open();
+    for (int row = 0; row < ComparisonRowCount; ++row)
+        QVERIFY2(shownAsWritten(w->cell(1, row), keys.value(names[row])), qPrintable(names[row]));
+    QVERIFY2(!trap.opened(), "the window loaded the picture the configuration names");
 }

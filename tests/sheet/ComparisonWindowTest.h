@@ -18,4 +18,5 @@ private Q_SLOTS:
     void theWindowClosedLastDecides();
     void reopeningShowsTheStoredBuilds();
     void exitingWithTheWindowOpenSavesIt();
+    void storedTextShownAsWritten();
 };
