@@ -125,8 +125,8 @@ private Q_SLOTS:
     {
         const QIcon icon = programIcon();
         QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(256, 256)});
-        const QImage shown = icon.pixmap(QSize(256, 256)).toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage packaged = QImage(QStringLiteral(ZRC_PACKAGING_DIR "/icons/zrc-256.png")).convertToFormat(QImage::Format_ARGB32);
+        const QImage shown = icon.pixmap(QSize(256, 256)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage packaged = QImage(QStringLiteral(ZRC_PACKAGING_DIR "/icons/zrc-256.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QVERIFY(!packaged.isNull());
         QVERIFY2(shown == packaged, "the built-in pixels differ from packaging/icons/zrc-256.png");
     }
