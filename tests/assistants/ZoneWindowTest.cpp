@@ -1,6 +1,7 @@
 #include "ZoneWindowTest.h"
 
 #include "AppPaths.h"
+#include "FifoWatch.h"
 #include "MessageRecorder.h"
 #include "ShareWindowOpen.h"
 #include "ZoneAddress.h"
@@ -345,4 +346,22 @@ void ZoneWindowTest::addressLookupFailures()
     QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 11000);
     QCOMPARE(got->location, QStringLiteral("未知网络"));
     QCOMPARE(got->address, QStringLiteral("[未知IP]"));
+}
+
+void ZoneWindowTest::addressPageThatIsAFifoFailsAtOnce()
+{
+#ifdef Q_OS_UNIX
+    FifoWatch fifo(g_dir->filePath(QStringLiteral("address.html")));
+    QVERIFY(fifo.made());
+    QVERIFY(writeEndpoints(*g_dir, {}, "address_lookup=address.html\r\n"));
+    QObject receiver;
+    std::optional<PublicAddress> got;
+    lookUpPublicAddress(&receiver, [&](const PublicAddress &a) { got = a; });
+    QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 2000);
+    QCOMPARE(got->address, QStringLiteral("[未知IP]"));
+    QCOMPARE(fifo.opened(), 0);
+    QFile::remove(g_dir->filePath(QStringLiteral("address.html")));
+#else
+    QSKIP("FIFOs are a Unix thing");
+#endif
 }

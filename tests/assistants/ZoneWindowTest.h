@@ -18,4 +18,5 @@ private Q_SLOTS:
     void addressLookedUpOncePerOpening();
     void addressLookupFailures_data();
     void addressLookupFailures();
+    void addressPageThatIsAFifoFailsAtOnce();
 };
