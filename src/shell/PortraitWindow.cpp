@@ -77,6 +77,7 @@ PortraitWindow::PortraitWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
         auto *value = new QLabel(this);
         value->setObjectName(a.valueLabel.toString());
+        value->setTextFormat(Qt::PlainText); // the main window's value, as written
         m_values[i] = value;
         m_barX2[i] = BarLeft;
         setValueLeftTwips(i, BarLeft + 10);
