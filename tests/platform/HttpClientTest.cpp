@@ -1,6 +1,6 @@
 #include "HttpClientTest.h"
 
-#include "FifoWatch.h"
+#include "FifoTrap.h"
 #include "HttpGet.h"
 #include "LocalHttpServer.h"
 
@@ -143,8 +143,8 @@ void HttpClientTest::localPagesAreReadLikeEveryOtherFile()
 #ifdef Q_OS_UNIX
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("download.html"));
-    FifoWatch watch(fifo);
-    QVERIFY(watch.made());
+    FifoTrap watch(fifo);
+    QVERIFY(watch.ready());
     const QString longPage = dir.filePath(QStringLiteral("long.html"));
     QFile file(longPage);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -169,7 +169,7 @@ void HttpClientTest::localPagesAreReadLikeEveryOtherFile()
         QVERIFY2(answer->ok == row.ok, row.what);
         QCOMPARE(answer->cut, row.ok);
     }
-    QVERIFY2(watch.opened() == 0, "the FIFO in the page's place was opened");
+    QVERIFY2(!watch.opened(), "the FIFO in the page's place was opened");
     const auto cut = fetch(QUrl::fromLocalFile(longPage));
     QVERIFY(cut->body.startsWith(GbkText));
     QCOMPARE(cut->body.size(), GbkText.size() + (HttpClient::BodyLimit - gbk(GbkText).size()));
