@@ -3,6 +3,7 @@
 # Layout under /usr:
 #   bin/zrc, bin/zrc-cli
 #   lib/zrc/zrc-webview.so            private: only zrc loads it (src/platform/WebView.cpp)
+#   lib/zrc/zrc-http.so               private: the network side of the HTTP client (src/platform/HttpGet.cpp)
 #   share/zrc/                        the bundled sample, the default data (read-only)
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1
 
@@ -12,6 +13,8 @@ if(TARGET zrc)
   install(TARGETS zrc RUNTIME DESTINATION bin)
 endif()
 install(TARGETS zrc-cli RUNTIME DESTINATION bin)
+# Both look for it in ../lib/zrc beside themselves.
+install(TARGETS zrc-http LIBRARY DESTINATION lib/zrc)
 if(TARGET zrc-webview)
   # The program looks for it in ../lib/zrc beside itself.
   install(TARGETS zrc-webview LIBRARY DESTINATION lib/zrc)

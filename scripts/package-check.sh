@@ -118,10 +118,10 @@ while read -r file; do
   [[ -z "$missing" ]] || fail "$file: $missing"
   pass "$file"
 done < <(in_root dpkg -L zrc)
-((elves >= 3)) || fail "expected zrc, zrc-cli and the web-view plugin, found $elves ELF files"
+((elves >= 4)) || fail "expected zrc, zrc-cli, the web-view and the HTTP plugins, found $elves ELF files"
 
 step "Installed files"
-for f in /usr/bin/zrc /usr/bin/zrc-cli /usr/lib/zrc/zrc-webview.so /usr/share/zrc/ZRCdata.dat \
+for f in /usr/bin/zrc /usr/bin/zrc-cli /usr/lib/zrc/zrc-webview.so /usr/lib/zrc/zrc-http.so /usr/share/zrc/ZRCdata.dat \
          /usr/share/zrc/ZRCendpoints.ini /usr/share/zrc/说明文档.txt /usr/share/zrc/ZRCimages/普通角色.jpg \
          /usr/share/applications/cn.zrc.assistant.desktop /usr/share/metainfo/cn.zrc.assistant.metainfo.xml \
          /usr/share/icons/hicolor/48x48/apps/cn.zrc.assistant.png \

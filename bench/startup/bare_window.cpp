@@ -11,7 +11,9 @@
 
 int main(int argc, char *argv[])
 {
+    ExposeProbe::stage("main");
     QApplication app(argc, argv);
+    ExposeProbe::stage("application");
     QWidget window;
     window.resize(457, 480);
     if (app.arguments().contains(QStringLiteral("--chinese")))

@@ -4,8 +4,11 @@
 // textless window skips loading the CJK font and is given for reference.
 // zrc starts as a returning user does (its configuration has seen this
 // version's tour), through the guide window that never shows.
-// Prints the medians and their ratio, and the same until the first paint
-// is done.
+// Prints every run's stages (milliseconds since the process started: the
+// programs mark them under ZRC_STARTUP_PROBE=1), then the medians and their
+// ratio, the same until the first paint is done, the shared objects each
+// program had loaded when its window was exposed, and the load average
+// before and after, since a busy machine pushes every ratio towards 1.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,11 +31,14 @@ qint64 nowNs()
 }
 
 struct Start {
-    double exposedMs;
-    double paintedMs;
+    QList<std::pair<QByteArray, double>> stages; // in the order the program marked them
+    double exposedMs = 0;
+    double paintedMs = 0;
+    int objects = 0;      // shared objects loaded at the exposure
+    qint64 mappedKiB = 0; // their mapped size
 };
 
-// One start; milliseconds until the program reported its exposed window.
+// One start; milliseconds since the start for each stage the program reported.
 std::optional<Start> startOnce(const QString &program, const QStringList &args,
                                const QProcessEnvironment &env)
 {
@@ -46,20 +52,26 @@ std::optional<Start> startOnce(const QString &program, const QStringList &args,
         process.waitForFinished();
         return std::nullopt;
     }
+    Start s;
     std::optional<double> exposed, painted;
     for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> f = line.trimmed().split(' ');
-        if (f.size() != 2)
-            continue;
-        const double ms = (f[1].toLongLong() - start) / 1e6;
-        if (f[0] == "exposed")
-            exposed = ms;
-        else if (f[0] == "painted")
-            painted = ms;
+        const auto ms = [start](const QByteArray &ns) { return (ns.toLongLong() - start) / 1e6; };
+        if (f.size() == 3 && f[0] == "stage")
+            s.stages.append({f[1], ms(f[2])});
+        else if (f.size() == 3 && f[0] == "loaded-objects") {
+            s.objects = f[1].toInt();
+            s.mappedKiB = f[2].toLongLong();
+        } else if (f.size() == 2 && f[0] == "exposed")
+            exposed = ms(f[1]);
+        else if (f.size() == 2 && f[0] == "painted")
+            painted = ms(f[1]);
     }
     if (!exposed || !painted)
         return std::nullopt;
-    return Start{*exposed, *painted};
+    s.exposedMs = *exposed;
+    s.paintedMs = *painted;
+    return s;
 }
 
 double median(QList<double> v)
@@ -68,6 +80,61 @@ double median(QList<double> v)
     const qsizetype n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
+
+QString ms(double v) { return QString::number(v, 'f', 1); }
+
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readAll()).section(u' ', 0, 2);
+}
+
+// The runs of one program.
+struct Series {
+    QString name;
+    QList<Start> starts;
+
+    QList<double> exposed() const
+    {
+        QList<double> v;
+        for (const Start &s : starts)
+            v.append(s.exposedMs);
+        return v;
+    }
+    QList<double> painted() const
+    {
+        QList<double> v;
+        for (const Start &s : starts)
+            v.append(s.paintedMs);
+        return v;
+    }
+    void add(int run, const Start &s, QTextStream &out)
+    {
+        starts.append(s);
+        out << "  run " << run << ' ' << name << ':';
+        for (const auto &[stage, at] : s.stages)
+            out << ' ' << stage << ' ' << ms(at);
+        out << "  exposed " << ms(s.exposedMs) << "  painted " << ms(s.paintedMs) << " ms\n";
+    }
+    // The median time at which each stage ended.
+    void printStageMedians(QTextStream &out) const
+    {
+        if (starts.isEmpty() || starts.first().stages.isEmpty())
+            return;
+        out << "  " << name << ", median end of each stage:";
+        for (const auto &[stage, at] : starts.first().stages) {
+            QList<double> v;
+            for (const Start &s : starts)
+                for (const auto &[other, when] : s.stages)
+                    if (other == stage)
+                        v.append(when);
+            out << ' ' << stage << ' ' << ms(median(v));
+        }
+        out << "  exposed " << ms(median(exposed())) << " ms\n";
+    }
+};
 
 } // namespace
 
@@ -100,47 +167,55 @@ int main(int argc, char *argv[])
                               config.filePath(QStringLiteral("ZRCconfig.ini"))};
 
     const QStringList chinese{QStringLiteral("--chinese")};
+    const QString loadBefore = loadAverage();
 
     // One unmeasured start each fills the file caches.
     startOnce(bare, {}, env);
     startOnce(bare, chinese, env);
     startOnce(zrc, zrcArgs, env);
 
-    QList<double> textlessMs, bareMs, zrcMs, textlessPaintMs, barePaintMs, zrcPaintMs;
+    Series textless{QStringLiteral("textless"), {}}, bareChinese{QStringLiteral("bare"), {}},
+        program{QStringLiteral("zrc"), {}};
+    out << "each run, milliseconds since the process started:\n";
     for (int i = 0; i < runs; ++i) {
-        if (auto s = startOnce(bare, {}, env)) {
-            textlessMs.append(s->exposedMs);
-            textlessPaintMs.append(s->paintedMs);
-        }
-        if (auto s = startOnce(bare, chinese, env)) {
-            bareMs.append(s->exposedMs);
-            barePaintMs.append(s->paintedMs);
-        }
-        if (auto s = startOnce(zrc, zrcArgs, env)) {
-            zrcMs.append(s->exposedMs);
-            zrcPaintMs.append(s->paintedMs);
-        }
+        if (auto s = startOnce(bare, {}, env))
+            textless.add(i + 1, *s, out);
+        if (auto s = startOnce(bare, chinese, env))
+            bareChinese.add(i + 1, *s, out);
+        if (auto s = startOnce(zrc, zrcArgs, env))
+            program.add(i + 1, *s, out);
     }
-    if (textlessMs.isEmpty() || bareMs.isEmpty() || zrcMs.isEmpty()) {
-        out << "a program did not report its window (textless: " << textlessMs.size() << ", bare: "
-            << bareMs.size() << ", zrc: " << zrcMs.size() << " of " << runs << ")\n";
+    if (textless.starts.isEmpty() || bareChinese.starts.isEmpty() || program.starts.isEmpty()) {
+        out << "a program did not report its window (textless: " << textless.starts.size() << ", bare: "
+            << bareChinese.starts.size() << ", zrc: " << program.starts.size() << " of " << runs << ")\n";
         return 1;
     }
-    const auto ms = [](double v) { return QString::number(v, 'f', 1); };
     const auto minimum = [](const QList<double> &v) { return *std::min_element(v.begin(), v.end()); };
-    const double t = median(textlessMs), b = median(bareMs), z = median(zrcMs);
-    const double tp = median(textlessPaintMs), bp = median(barePaintMs), zp = median(zrcPaintMs);
+    const double t = median(textless.exposed()), b = median(bareChinese.exposed()), z = median(program.exposed());
+    const double tp = median(textless.painted()), bp = median(bareChinese.painted()), zp = median(program.painted());
     const auto ratio = [](double v) { return QString::number(v, 'f', 2); };
-    out << "runs: " << runs << " each, alternating\n";
+    out << "runs: " << runs << " each, alternating; load average " << loadBefore << " before, " << loadAverage()
+        << " after\n";
+    out << "stages:\n";
+    bareChinese.printStageMedians(out);
+    program.printStageMedians(out);
     out << "until exposed (lists filled):\n";
-    out << "  textless Qt window: median " << ms(t) << " ms (min " << ms(minimum(textlessMs)) << ")\n";
-    out << "  bare Qt window, one line of Chinese: median " << ms(b) << " ms (min " << ms(minimum(bareMs)) << ")\n";
-    out << "  zrc main window: median " << ms(z) << " ms (min " << ms(minimum(zrcMs)) << ")\n";
+    out << "  textless Qt window: median " << ms(t) << " ms (min " << ms(minimum(textless.exposed())) << ")\n";
+    out << "  bare Qt window, one line of Chinese: median " << ms(b) << " ms (min "
+        << ms(minimum(bareChinese.exposed())) << ")\n";
+    out << "  zrc main window: median " << ms(z) << " ms (min " << ms(minimum(program.exposed())) << ")\n";
     out << "  ratio zrc / bare: " << ratio(z / b) << "   (zrc / textless: " << ratio(z / t) << ")\n";
     out << "until first paint done:\n";
     out << "  textless Qt window: median " << ms(tp) << " ms\n";
     out << "  bare Qt window, one line of Chinese: median " << ms(bp) << " ms\n";
     out << "  zrc main window: median " << ms(zp) << " ms\n";
     out << "  ratio zrc / bare: " << ratio(zp / bp) << "   (zrc / textless: " << ratio(zp / tp) << ")\n";
+    const auto objects = [](const Series &s) -> QString {
+        const Start &last = s.starts.last();
+        return QString::number(last.objects) + QStringLiteral(" objects, ") + QString::number(last.mappedKiB / 1024)
+            + QStringLiteral(" MiB mapped");
+    };
+    if (program.starts.last().objects > 0)
+        out << "loaded when exposed: bare " << objects(bareChinese) << "; zrc " << objects(program) << "\n";
     return 0;
 }

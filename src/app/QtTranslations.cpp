@@ -4,15 +4,30 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+namespace {
+
+QStringList &installed()
+{
+    static QStringList files;
+    return files;
+}
+
+} // namespace
+
 bool loadQtTranslations(QCoreApplication &app)
 {
-    // "qt_zh_CN" gathers the catalogues of every Qt module that has one.
+    // Only the catalogue of Qt's base modules: the program shows no text of
+    // any other module ("qt_zh_CN" would pull in qtmultimedia's as well).
     auto *translator = new QTranslator(&app);
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!translator->load(QStringLiteral("qt_zh_CN"), folder)
-        && !translator->load(QStringLiteral("qtbase_zh_CN"), folder)) {
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    if (!QCoreApplication::installTranslator(translator))
+        return false;
+    installed().append(translator->filePath());
+    QObject::connect(translator, &QObject::destroyed, [file = translator->filePath()] { installed().removeOne(file); });
+    return true;
 }
+
+QStringList installedQtTranslations() { return installed(); }

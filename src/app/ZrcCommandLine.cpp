@@ -52,20 +52,35 @@ QString help()
         + optionLines(options());
 }
 
+void setUp(QCommandLineParser &parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform xcb
+    for (const CliOption &o : options())
+        parser.addOption(parserOption(o));
+    addToolkitOptions(parser);
+}
+
 } // namespace
 
 int answerCommandLine(int argc, char *argv[])
 {
     // Only Qt's core here: nothing may need a display before the answer.
-    QCoreApplication probe(argc, argv);
-    loadQtTranslations(probe);
+    // No application object and no catalogue either, unless Qt has a
+    // refusal to say: every start would pay for them.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform xcb
-    for (const CliOption &o : options())
-        parser.addOption(parserOption(o));
-    addToolkitOptions(parser);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        writeErr(QStringLiteral("zrc: ") + parser.errorText() + u'\n' + Usage);
+    setUp(parser);
+    if (!parser.parse(arguments)) {
+        // Parsed again once Qt's Chinese texts are there: the refusal is
+        // worded while parsing.
+        QCoreApplication app(argc, argv);
+        loadQtTranslations(app);
+        QCommandLineParser worded;
+        setUp(worded);
+        worded.parse(arguments);
+        writeErr(QStringLiteral("zrc: ") + worded.errorText() + u'\n' + Usage);
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 
 #ifndef Q_OS_WIN
@@ -142,6 +143,60 @@ Contents read(const QString &path, qint64 maxBytes)
     c.bytes = std::move(bytes);
     return c;
 #endif
+}
+
+Head readHead(const QString &path, qint64 maxBytes)
+{
+    Head h;
+    h.problem = kind(path);
+    if (h.problem != Problem::None)
+        return h; // never open what is not a regular file
+#ifdef Q_OS_WIN
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        h.problem = file.error() == QFileDevice::PermissionsError ? Problem::NoPermission : Problem::Failed;
+        return h;
+    }
+    h.bytes = file.read(maxBytes + 1);
+#else
+    // As in read(): non-blocking, and checked again once open.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        h.problem = fromErrno(errno);
+        return h;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        h.problem = Problem::NotRegular;
+        return h;
+    }
+    // One byte more than wanted tells whether the file goes on.
+    h.bytes.resize(qsizetype(std::min<qint64>(st.st_size, maxBytes)) + 1);
+    qsizetype got = 0;
+    while (got < h.bytes.size()) {
+        const ssize_t n = ::read(fd, h.bytes.data() + got, size_t(h.bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            h.problem = fromErrno(errno);
+            h.bytes.clear();
+            ::close(fd);
+            return h;
+        }
+        if (n == 0)
+            break;
+        got += n;
+        if (got == h.bytes.size() && got <= maxBytes) // grew while being read
+            h.bytes.resize(std::min<qsizetype>(got * 2, maxBytes + 1));
+    }
+    ::close(fd);
+    h.bytes.truncate(got);
+#endif
+    h.more = h.bytes.size() > maxBytes;
+    if (h.more)
+        h.bytes.truncate(maxBytes);
+    return h;
 }
 
 Problem write(const QString &path, const QByteArray &bytes)

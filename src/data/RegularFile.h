@@ -41,6 +41,17 @@ struct Contents {
 // The whole file, when it is a regular file of at most maxBytes.
 Contents read(const QString &path, qint64 maxBytes = MaxBytes);
 
+// The first maxBytes of a regular file, however long it is: a page that is
+// cut at its size limit keeps its beginning. The refusals of read(), except
+// that a long file is not TooLarge.
+struct Head {
+    QByteArray bytes;
+    Problem problem = Problem::None;
+    bool more = false; // the file went on past maxBytes
+    bool ok() const { return problem == Problem::None; }
+};
+Head readHead(const QString &path, qint64 maxBytes);
+
 // Replaces the file atomically (written aside, then renamed over it). A
 // path held by anything but a regular file is never replaced.
 Problem write(const QString &path, const QByteArray &bytes);

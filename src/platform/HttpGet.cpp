@@ -1,32 +1,53 @@
 #include "HttpGet.h"
 
+#include "HttpTransport.h"
+#include "PluginPath.h"
+#include "RegularFile.h"
+
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QPluginLoader>
 #include <QPointer>
 #include <QStringDecoder>
 #include <QTimer>
 
 namespace {
 
-struct Pending {
-    QPointer<QObject> receiver;
-    std::function<void(const HttpAnswer &)> done;
-    QByteArray body;
-    bool timedOut = false;
-};
-
-const char *const PendingProperty = "zrcPending";
-
-Pending *pendingOf(const QNetworkReply *reply)
-{
-    return static_cast<Pending *>(reply->property(PendingProperty).value<void *>());
-}
-
 HttpClient *&theClient()
 {
     static HttpClient *client = nullptr;
     return client;
+}
+
+bool &networkPluginLoaded()
+{
+    static bool loaded = false;
+    return loaded;
+}
+
+HttpAnswer answerFrom(const HttpReceived &received)
+{
+    HttpAnswer answer;
+    answer.ok = received.ok;
+    answer.cut = received.cut;
+    answer.error = received.error;
+    if (received.ok)
+        answer.body = decodeGbk(received.body);
+    return answer;
+}
+
+// A page among the data files: read, never opened blindly.
+HttpAnswer readLocalPage(const QString &path)
+{
+    HttpAnswer answer;
+    const RegularFile::Head head = RegularFile::readHead(path, HttpClient::BodyLimit);
+    if (!head.ok()) {
+        answer.error = RegularFile::describe(head.problem);
+        return answer;
+    }
+    answer.ok = true;
+    answer.cut = head.more;
+    answer.body = decodeGbk(head.bytes);
+    return answer;
 }
 
 } // namespace
@@ -48,96 +69,84 @@ HttpClient &HttpClient::instance()
 
 HttpClient *HttpClient::existing() { return theClient(); }
 
-HttpClient::HttpClient() : QObject(QCoreApplication::instance()), m_manager(new QNetworkAccessManager(this))
+bool HttpClient::networkLoaded() { return networkPluginLoaded(); }
+
+HttpClient::HttpClient() : QObject(QCoreApplication::instance())
 {
     if (QCoreApplication *app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &HttpClient::dropPending);
+}
+
+HttpClient::~HttpClient()
+{
     // Gone with the application: a later instance() makes a new one.
-    connect(this, &QObject::destroyed, [] { theClient() = nullptr; });
+    theClient() = nullptr;
+}
+
+HttpTransport *HttpClient::transport()
+{
+    if (!m_transportTried) {
+        m_transportTried = true;
+        QPluginLoader loader(programPluginPath(QStringLiteral("zrc-http")));
+        if (auto *factory = qobject_cast<HttpTransportFactory *>(loader.instance())) {
+            m_transport = factory->create();
+            networkPluginLoaded() = true;
+        } else {
+            m_transportError = u"network plugin unavailable: " + loader.errorString();
+            qInfo("%s", qPrintable(m_transportError));
+        }
+    }
+    return m_transport.get();
 }
 
 void HttpClient::get(const QUrl &url, QObject *receiver, std::function<void(const HttpAnswer &)> done)
 {
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply *reply = m_manager->get(request);
-    auto *pending = new Pending{receiver, std::move(done), {}, false};
-    reply->setProperty(PendingProperty, QVariant::fromValue(static_cast<void *>(pending)));
-
-    // One limit for the whole request: a server that trickles a byte now and
-    // then would keep a limit on silence alone waiting for ever.
-    auto *deadline = new QTimer(reply);
-    deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, this, [reply] {
-        if (Pending *p = pendingOf(reply)) {
-            p->timedOut = true;
-            reply->abort(); // finishes the reply
-        }
-    });
-    deadline->start(m_timeLimitMs);
-
-    // A whole limit may arrive before the reply finishes: keep what fits and
-    // stop reading, so a huge body never fills memory.
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
-        Pending *p = pendingOf(reply);
-        if (!p)
-            return;
-        p->body += reply->read(BodyLimit - p->body.size());
-        if (p->body.size() >= BodyLimit)
-            finish(reply);
-    });
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { finish(reply); });
+    // Nothing for a receiver that is gone by the time the answer comes.
+    auto deliver = [receiver = QPointer<QObject>(receiver), done = std::move(done)](const HttpAnswer &answer) {
+        if (receiver)
+            done(answer);
+    };
+    if (url.isLocalFile()) {
+        answerLater(readLocalPage(url.toLocalFile()), std::move(deliver));
+        return;
+    }
+    const QString scheme = url.scheme().toLower();
+    if (scheme != u"http" && scheme != u"https") {
+        HttpAnswer failed;
+        failed.error = u"not a page address: " + url.toDisplayString();
+        answerLater(failed, std::move(deliver));
+        return;
+    }
+    HttpTransport *network = transport();
+    if (!network) {
+        HttpAnswer failed;
+        failed.error = m_transportError;
+        answerLater(failed, std::move(deliver));
+        return;
+    }
+    network->get(url, m_timeLimitMs, BodyLimit,
+                 [deliver = std::move(deliver)](const HttpReceived &received) { deliver(answerFrom(received)); });
 }
 
-void HttpClient::finish(QNetworkReply *reply)
+void HttpClient::answerLater(const HttpAnswer &answer, std::function<void(const HttpAnswer &)> done)
 {
-    Pending *pending = pendingOf(reply);
-    if (!pending)
-        return;
-    reply->setProperty(PendingProperty, QVariant());
-    reply->disconnect(this);
-
-    HttpAnswer answer;
-    if (pending->body.size() < BodyLimit && !pending->timedOut)
-        pending->body += reply->read(BodyLimit - pending->body.size());
-    answer.cut = pending->body.size() >= BodyLimit;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool statusOk = status == 0 || (status >= 200 && status < 300); // 0: a file page
-    if (answer.cut ? statusOk : (reply->error() == QNetworkReply::NoError && statusOk && !pending->timedOut)) {
-        answer.ok = true;
-        answer.body = decodeGbk(pending->body);
-    } else {
-        answer.error = pending->timedOut ? QStringLiteral("time limit reached") : reply->errorString();
-    }
-    if (answer.cut)
-        reply->abort();
-    reply->deleteLater();
-
-    // Taken out first: `done` may start another request or end the program.
-    const QPointer<QObject> receiver = pending->receiver;
-    const auto done = std::move(pending->done);
-    delete pending;
-    if (receiver)
+    const quint64 id = m_nextWaiting++;
+    m_waiting.append(id);
+    QTimer::singleShot(0, this, [this, id, answer, done = std::move(done)] {
+        if (!m_waiting.removeOne(id))
+            return; // dropped
         done(answer);
+    });
 }
 
 void HttpClient::dropPending()
 {
-    for (QNetworkReply *reply : m_manager->findChildren<QNetworkReply *>()) {
-        if (Pending *pending = pendingOf(reply)) {
-            reply->setProperty(PendingProperty, QVariant());
-            delete pending;
-        }
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-    }
+    m_waiting.clear();
+    if (m_transport)
+        m_transport->dropPending();
 }
 
 int HttpClient::pendingCount() const
 {
-    int count = 0;
-    for (const QNetworkReply *reply : m_manager->findChildren<QNetworkReply *>())
-        count += pendingOf(reply) != nullptr;
-    return count;
+    return int(m_waiting.size()) + (m_transport ? m_transport->pendingCount() : 0);
 }

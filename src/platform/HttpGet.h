@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpTransport;
+struct HttpReceived;
 
 // What a plain GET brought back. `ok` is false for every failure (no
 // connection, an HTTP error status, the time limit); callers stay silent on
@@ -20,8 +22,11 @@ struct HttpAnswer {
 };
 
 // The program's one HTTP client: plain GETs that answer asynchronously, so no
-// window waits on the network. The client is made on first use (start-up
-// never pays for the network stack).
+// window waits on the network. The client is made on first use, and the
+// network stack only with the first http(s) request: it lives in the plugin
+// zrc-http, so start-up never maps it. A file page (file URL) is read here,
+// by the same rules as every other file of the program: anything but a
+// regular file in its place (a FIFO, a device) fails at once, unopened.
 class HttpClient : public QObject {
     Q_OBJECT
 public:
@@ -48,11 +53,24 @@ public:
     void setTimeLimitMs(int ms) { m_timeLimitMs = ms; }
     int timeLimitMs() const { return m_timeLimitMs; }
 
+    // Whether the network plugin is loaded (the start-up guard asks).
+    static bool networkLoaded();
+
 private:
     HttpClient();
-    void finish(QNetworkReply *reply);
+    ~HttpClient() override;
+    // The network side, loaded on the first http(s) request; null when the
+    // plugin is missing.
+    HttpTransport *transport();
+    // Delivers an answer known now on the next turn of the event loop, as
+    // one from the network would come.
+    void answerLater(const HttpAnswer &answer, std::function<void(const HttpAnswer &)> done);
 
-    QNetworkAccessManager *m_manager;
+    std::unique_ptr<HttpTransport> m_transport;
+    bool m_transportTried = false;
+    QString m_transportError;
+    QList<quint64> m_waiting; // answers known now, not yet delivered
+    quint64 m_nextWaiting = 0;
     int m_timeLimitMs = TimeLimitMs;
 };
 

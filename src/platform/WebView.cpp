@@ -1,11 +1,10 @@
 #include "WebView.h"
 
 #include "FallbackWebView.h"
+#include "PluginPath.h"
 #include "WebViewPlugin.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPluginLoader>
 
 namespace {
@@ -35,18 +34,7 @@ WebViewFactory *factory()
 
 QString webViewPluginPath(const QString &programDir)
 {
-#if defined(Q_OS_WIN)
-    const QString suffix = QStringLiteral(".dll");
-#else
-    const QString suffix = QStringLiteral(".so");
-#endif
-    // Beside the program in the build tree and a copied folder; in the
-    // private library folder when installed.
-    const QString beside = QDir(programDir).filePath(QStringLiteral("zrc-webview"));
-    const QString installed = QDir::cleanPath(programDir + QStringLiteral("/../lib/zrc/zrc-webview"));
-    if (!QFileInfo::exists(beside + suffix) && QFileInfo::exists(installed + suffix))
-        return installed;
-    return beside;
+    return programPluginPath(QStringLiteral("zrc-webview"), programDir);
 }
 
 QString webViewPluginPath() { return webViewPluginPath(QCoreApplication::applicationDirPath()); }

@@ -374,3 +374,20 @@ void ZoneWindowTest::addressLookupFailures()
     QCOMPARE(got->location, QStringLiteral("未知网络"));
     QCOMPARE(got->address, QStringLiteral("[未知IP]"));
 }
+
+void ZoneWindowTest::addressPageThatIsAFifoFailsAtOnce()
+{
+#ifdef Q_OS_UNIX
+    FifoTrap fifo(g_dir->filePath(QStringLiteral("address.html")));
+    QVERIFY(fifo.ready());
+    QVERIFY(writeEndpoints(*g_dir, {}, "address_lookup=address.html\r\n"));
+    QObject receiver;
+    std::optional<PublicAddress> got;
+    lookUpPublicAddress(&receiver, [&](const PublicAddress &a) { got = a; });
+    QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 2000);
+    QCOMPARE(got->address, QStringLiteral("[未知IP]"));
+    QVERIFY(!fifo.opened());
+#else
+    QSKIP("FIFOs are a Unix thing");
+#endif
+}

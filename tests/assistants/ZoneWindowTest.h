@@ -19,4 +19,5 @@ private Q_SLOTS:
     void pageTextShownAsWritten();
     void addressLookupFailures_data();
     void addressLookupFailures();
+    void addressPageThatIsAFifoFailsAtOnce();
 };

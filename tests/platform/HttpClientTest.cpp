@@ -1,5 +1,6 @@
 #include "HttpClientTest.h"
 
+#include "FifoTrap.h"
 #include "HttpGet.h"
 #include "LocalHttpServer.h"
 
@@ -135,4 +136,54 @@ void HttpClientTest::droppedAnswersNeverArrive()
     const auto answer = fetch(server.url());
     QVERIFY(answer && answer->ok);
     QCOMPARE(calls, 0);
+}
+
+void HttpClientTest::localPagesAreReadLikeEveryOtherFile()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("download.html"));
+    FifoTrap watch(fifo);
+    QVERIFY(watch.ready());
+    const QString longPage = dir.filePath(QStringLiteral("long.html"));
+    QFile file(longPage);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(gbk(GbkText) + QByteArray(3 * 1000 * 1000, 'x'));
+    file.close();
+
+    // Anything but a regular file fails at once and is never opened; a long
+    // page is cut and kept like a long body.
+    const struct {
+        const char *what;
+        QString path;
+        bool ok;
+    } rows[] = {
+        {"a FIFO", fifo, false},
+        {"a device", QStringLiteral("/dev/zero"), false},
+        {"a folder", dir.path(), false},
+        {"a page over the size limit", longPage, true},
+    };
+    for (const auto &row : rows) {
+        const auto answer = fetch(QUrl::fromLocalFile(row.path), 5000);
+        QVERIFY2(answer, row.what);
+        QVERIFY2(answer->ok == row.ok, row.what);
+        QCOMPARE(answer->cut, row.ok);
+    }
+    QVERIFY2(!watch.opened(), "the FIFO in the page's place was opened");
+    const auto cut = fetch(QUrl::fromLocalFile(longPage));
+    QVERIFY(cut->body.startsWith(GbkText));
+    QCOMPARE(cut->body.size(), GbkText.size() + (HttpClient::BodyLimit - gbk(GbkText).size()));
+
+    // Its answer comes later, and is dropped like any other.
+    QObject receiver;
+    int calls = 0;
+    HttpClient::instance().get(QUrl::fromLocalFile(longPage), &receiver, [&](const HttpAnswer &) { ++calls; });
+    QCOMPARE(calls, 0);
+    QCOMPARE(HttpClient::instance().pendingCount(), 1);
+    HttpClient::instance().dropPending();
+    QTest::qWait(20);
+    QCOMPARE(calls, 0);
+#else
+    QSKIP("FIFOs and devices are a Unix thing");
+#endif
 }

@@ -10,4 +10,5 @@ private Q_SLOTS:
     void silentServerEndsAtTheTimeLimit();
     void refusedConnectionFailsQuietly();
     void droppedAnswersNeverArrive();
+    void localPagesAreReadLikeEveryOtherFile();
 };

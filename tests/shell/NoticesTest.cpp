@@ -1,5 +1,6 @@
 #include "NoticesTest.h"
 
+#include "FifoTrap.h"
 #include "GameDatabase.h"
 #include "HttpGet.h"
 #include "LocalHttpServer.h"
@@ -175,6 +176,17 @@ void NoticesTest::downloadPagesDecideTheUpdateMessage()
         world.writePages(QStringLiteral("download=download.html\r\nauthor=pages/author.html"));
         QCOMPARE(runUpdateCheck().value(0), QStringLiteral("message 检测到ZR角色助手新版本：V3.4 ZR角色助手提示："));
     }
+#ifdef Q_OS_UNIX
+    {
+        // A FIFO in the page's place: silence at once, and never opened.
+        ShellWorld world;
+        FifoTrap fifo(world.path(QStringLiteral("download.html")));
+        QVERIFY(fifo.ready());
+        world.writePages(QStringLiteral("download=download.html\r\nauthor=pages/author.html"));
+        QCOMPARE(runUpdateCheck(), QStringList());
+        QVERIFY(!fifo.opened());
+    }
+#endif
     {
         // A server that never answers, a refused connection, no address: silence.
         ShellWorld world;

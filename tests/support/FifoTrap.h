@@ -20,8 +20,11 @@
 // fails fast and never waits on the FIFO.
 class FifoTrap {
 public:
-    FifoTrap()
-        : m_path(QDir(m_dir.path()).filePath(QStringLiteral("trap.png")))
+    FifoTrap() : FifoTrap(QString()) {}
+    // The FIFO at `place`, where the program expects one of its files (in a
+    // folder of its own when empty).
+    explicit FifoTrap(const QString &place)
+        : m_path(place.isEmpty() ? QDir(m_dir.path()).filePath(QStringLiteral("trap.png")) : place)
     {
         const QByteArray path = QFile::encodeName(m_path);
         if (::mkfifo(path.constData(), 0600) != 0)
