@@ -230,7 +230,7 @@ void ComparisonWindow::closeEvent(QCloseEvent *event)
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_slots.saveAll();
+    m_slots.saveOnClose();
     Q_EMIT unloaded();
 }
 
