@@ -128,6 +128,21 @@ void SheetTest::postTextCarriesTheBuildOnOneLine()
     QVERIFY2(!sheet.post.contains(u"推荐") && !sheet.post.contains(u"↑"), "the post carries the sheet's extras");
 }
 
+void SheetTest::wholeSheetAndPostByteForByte()
+{
+    // A build that fills every line: recommendation, a marker, an outfit,
+    // decorations and both teammates.
+    auto e = markedForward();
+    completeBuild(*e);
+    const AbilitySheet sheet = makeAbilitySheet(*e, 3.2f, Author);
+    const QString expectedSheet = QStringLiteral(
+        "@SHEET@");
+    const QString expectedPost = QStringLiteral(
+        "@POST@");
+    QCOMPARE(sheet.text(), expectedSheet);
+    QCOMPARE(sheet.post, expectedPost);
+}
+
 void SheetTest::versionIsPlainInTheSheetAndOneDecimalInThePost()
 {
     auto e = plainGuard();
