@@ -41,14 +41,15 @@ void readFile(const QString &path, const QString &name, QList<DocExample> &out)
         }
         const QString line = raw.trimmed();
         const bool prompt = line.startsWith(QStringLiteral("$ "));
+        if (open && !prompt) { // what the `$` example above prints
+            open->output.append(raw.mid(fenced ? 0 : 4));
+            continue;
+        }
         QString command = prompt ? line.mid(2) : line;
         if (command.startsWith(QStringLiteral("build/bin/zrc-cli")))
             command = command.mid(10);
         if (!command.startsWith(QStringLiteral("zrc-cli"))) {
-            if (prompt)
-                open = nullptr; // another program's example
-            else if (open)
-                open->output.append(raw.mid(fenced ? 0 : 4));
+            open = nullptr; // another program's example, or a line of its own
             continue;
         }
         open = nullptr;

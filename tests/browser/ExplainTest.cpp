@@ -73,7 +73,7 @@ void ExplainTest::captionsExplainWithNoCharacterChosen()
     QCOMPARE(world.control(QStringLiteral("label_ZH"))->toolTip(), QStringLiteral("点击查看说明"));
     // A value has nothing to explain.
     clickOn(world.control(QStringLiteral("Paodong")));
-    QVERIFY(tip->text().startsWith(QStringLiteral("近投")));
+    QVERIFY(tip->text().startsWith(QStringLiteral("综合")));
     QCOMPARE(world.messages().count(), 0);
 }
 
