@@ -1,8 +1,7 @@
 // What the comparison window's storing costs on a configuration holding five
 // builds: loading the 95 keys, storing one slot after an import or a clear
 // (19 keys in one write), storing all 95 on clearing all and closing, and, for comparison,
-// the 19 keys of a slot written one write each; then the same on a 60 MB
-// configuration. Usage: bench_comparison
+// the 19 keys of a slot written one write each. Usage: bench_comparison
 
 #include "AppPaths.h"
 #include "ComparisonSlots.h"
@@ -11,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -84,23 +82,5 @@ int main(int argc, char *argv[])
         for (const QString &key : keys)
             mIni::IniWrite(Configuration::SlotSection, key, QString::number(i));
     }) << '\n';
-
-    // A 60 MB configuration (a hand-grown file): closing after a change
-    // writes the 95 keys in one batch, which parses the file once.
-    {
-        QFile file(AppPaths::configPath());
-        if (!file.open(QIODevice::Append))
-            return 1;
-        const QByteArray line = "[padding]\r\n" + QByteArray(1000, 'x') + "=1\r\n";
-        for (qint64 written = 0; written < 60'000'000; written += line.size())
-            file.write(line);
-    }
-    constexpr int BigRuns = 5;
-    out << "60 MB file, median of " << BigRuns << " runs, ms\n";
-    out << "load, 95 keys:                  " << medianMs(BigRuns, [&](int) { slots.load(); }) << '\n';
-    out << "close after a change (95 keys): "
-        << medianMs(BigRuns, [&](int) { slots.clearAll(); }, fiveBuilds) << '\n';
-    out << "close unchanged:                " << medianMs(BigRuns, [&](int) { slots.saveOnClose(); }, [&] { slots.load(); })
-        << '\n';
     return 0;
 }

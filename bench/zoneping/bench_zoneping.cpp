@@ -55,12 +55,14 @@ QString silentHost()
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(out[0]);
-        const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        if (::unshare(CLONE_NEWNET) != 0)
+            ::_exit(1);
+        const int fd = ::socket(AF_INET, SOCK_DGRAM, 0); // in the new namespace
         ifreq lo{};
         std::strcpy(lo.ifr_name, "lo");
         lo.ifr_flags = IFF_UP | IFF_LOOPBACK | IFF_RUNNING;
         FILE *ignore = nullptr;
-        if (::unshare(CLONE_NEWNET) != 0 || ::ioctl(fd, SIOCSIFFLAGS, &lo) != 0
+        if (::ioctl(fd, SIOCSIFFLAGS, &lo) != 0
             || !(ignore = std::fopen("/proc/sys/net/ipv4/icmp_echo_ignore_all", "w")))
             ::_exit(1);
         std::fputs("1", ignore);
