@@ -1,6 +1,7 @@
 #include "CliSheetTest.h"
 #include "ComparisonPlacementTest.h"
 #include "ComparisonWindowTest.h"
+#include "PictureTest.h"
 #include "SheetTest.h"
 
 #include "RunTestClasses.h"
@@ -13,5 +14,6 @@ int main(int argc, char *argv[])
     // Under a window manager (under-window-manager.sh): the placement alone.
     if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
         return runTestClasses<ComparisonPlacementTest>(argc, argv);
-    return runTestClasses<SheetTest, CliSheetTest, ComparisonWindowTest, ComparisonPlacementTest>(argc, argv);
+    return runTestClasses<SheetTest, CliSheetTest, ComparisonWindowTest, ComparisonPlacementTest,
+                          PictureTest>(argc, argv);
 }
