@@ -3,6 +3,8 @@
 #include "AppPaths.h"
 #include "DatabaseCheck.h"
 
+#include <QDir>
+
 #include <cstdio>
 
 // zrc-cli db check [--data-dir DIR]
@@ -42,9 +44,13 @@ int runDbCommand(const QStringList &args)
             return usage();
     }
     AppPaths::init(dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data-dir"), dataDir});
-    const DatabaseCheck check = DatabaseCheck::run(AppPaths::dataDir());
+    const DatabaseCheck check = DatabaseCheck::run(AppPaths::dataDir(), PictureHeader::inspect);
     for (const DatabaseFinding &f : check.findings) {
-        const QString where = f.file + (f.line > 0 ? u':' + QString::number(f.line) : QString());
+        // The database itself unreadable: name it with its folder.
+        const QString file = f.file == u"ZRCdata.dat" && f.line == 0 && f.kind == DatabaseFinding::Kind::Wrong
+                                 ? QDir::toNativeSeparators(AppPaths::databasePath())
+                                 : f.file;
+        const QString where = file + (f.line > 0 ? u':' + QString::number(f.line) : QString());
         const QString kind = f.kind == DatabaseFinding::Kind::Wrong ? QStringLiteral("错误") : QStringLiteral("提示");
         writeOut(stdout, where + u": " + kind + u": " + f.text + u'\n');
     }

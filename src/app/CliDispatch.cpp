@@ -3,6 +3,7 @@
 #include "zrc_version.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 // zrc-cli's front: the program's own options, then the command's name, its
 // options checked against the command's row, and its run function.
@@ -54,7 +55,16 @@ int runCommand(const CliCommand &c, const QStringList &args)
     for (const CliOption &o : c.options + QList<CliOption>{helpOption()})
         parser.addOption(parserOption(o));
     const QString who = QStringLiteral("zrc-cli ") + c.name;
-    if (!parser.parse(QStringList{who} + args))
+    // A negative number ("-5000") is a value, never a cluster of short options.
+    static const QRegularExpression negativeNumber(QStringLiteral("^-\\.?[0-9]"));
+    QStringList options{who};
+    for (const QString &a : args) {
+        if (a == u"--")
+            break;
+        if (!negativeNumber.match(a).hasMatch())
+            options.append(a);
+    }
+    if (!parser.parse(options))
         return refuse(who, parser.errorText(), commandUsage(c));
     if (parser.isSet(QStringLiteral("help"))) {
         writeOut(commandHelp(c));

@@ -24,12 +24,16 @@ void writeOut(FILE *stream, const QString &text)
 
 int runLevelUpCommand(const QStringList &args)
 {
-    if (args.isEmpty() || args.size() > 2) {
+    // "--" ends the options: what follows is taken as written, "-5000" too.
+    QStringList words = args;
+    if (const qsizetype end = words.indexOf(QStringLiteral("--")); end >= 0)
+        words.removeAt(end);
+    if (words.isEmpty() || words.size() > 2) {
         writeOut(stderr, QStringLiteral("用法: zrc-cli levelup EXPERIENCE [SPEED]\n"));
         return 2;
     }
     LevelUpModel model;
-    model.load(args.at(0), args.size() > 1 ? args.at(1) : LevelUpModel::DefaultSpeed);
+    model.load(words.at(0), words.size() > 1 ? words.at(1) : LevelUpModel::DefaultSpeed);
     writeOut(stdout, model.status() + u'\n');
     return 0;
 }

@@ -3,8 +3,41 @@
 #include "AppPaths.h"
 #include "BuildEngine.h"
 #include "GameDatabase.h"
+#include "RegularFile.h"
 
+#include <QDir>
+
+#include <array>
 #include <cstdio>
+
+namespace {
+
+// What each list asks for, in the window's words.
+const std::array<QStringView, ListCount> ListCaptions{
+    u"职业", u"等级", u"身高", u"训练", u"VIP",
+    u"有鞋装", u"有鞋装", u"无鞋装", u"上衣", u"上衣", u"下衣", u"下衣", u"鞋子", u"鞋子",
+    u"加强包", u"加强包", u"新手装",
+    u"发型", u"装饰一", u"装饰二", u"装饰三",
+    u"队友A角", u"队友A龙头", u"队友B角", u"队友B龙头",
+};
+
+// Why a closed list cannot take a pick: the list the build waits for, as the
+// build's own "待选" lines name it (the position list stays open throughout,
+// so it is waited for only while nothing is picked in it).
+QString waitingFor(const BuildEngine &engine)
+{
+    for (int i = 1; i < ListCount; ++i) {
+        const OptionList &l = engine.list(ListId(i));
+        if (l.enabled && l.visible)
+            return u"先选 " + listName(ListId(i)) + u'（' + ListCaptions[i] + u'）';
+    }
+    const OptionList &position = engine.list(ListId::ZYe);
+    if (position.enabled && position.text.isEmpty())
+        return u"先选 " + listName(ListId::ZYe) + u'（' + ListCaptions[0] + u'）';
+    return QStringLiteral("这一步已经结束");
+}
+
+} // namespace
 
 void writeOut(FILE *stream, const QString &text)
 {
@@ -41,6 +74,10 @@ int replayBuild(const ReplayCommand &command, const QStringList &args,
         return fail(u"用法: " + command.usage);
 
     AppPaths::init(dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data-dir"), dataDir});
+    // A database that cannot be read is named, not mistaken for one without the character.
+    if (const RegularFile::Contents file = RegularFile::read(AppPaths::databasePath()); !file.ok())
+        return fail(u"无法读取游戏数据库 " + QDir::toNativeSeparators(AppPaths::databasePath()) + u"："
+                    + RegularFile::describe(file.problem));
     const GameDatabase db(AppPaths::databasePath());
     const QString character = words.takeFirst();
     if (!db.allCharacters().contains(character))
@@ -61,10 +98,9 @@ int replayBuild(const ReplayCommand &command, const QStringList &args,
         const OptionList &l = engine.list(*id);
         const int refusedBefore = engine.refused();
         if (!engine.pick(*id, item)) {
-            const QString why = !l.enabled ? QStringLiteral("未开放")
-                                : !l.visible ? QStringLiteral("已隐藏")
-                                             : u"没有“" + item + u"”";
-            return fail(name + u' ' + why + u"；可选: " + l.items.join(u", "));
+            if (!l.enabled || !l.visible)
+                return fail(name + (l.enabled ? u" 已隐藏，" : u" 未开放，") + waitingFor(engine));
+            return fail(name + u" 没有“" + item + u"”；可选: " + l.items.join(u", "));
         }
         if (engine.refused() > refusedBefore)
             writeOut(stderr, name + u'=' + item + u": " + BuildEngine::RefusalText + u'\n');

@@ -22,7 +22,7 @@ const QList<CliCommand> &cliCommands()
         {QStringLiteral("build"), QStringLiteral("在计算器的引擎上重放一次角色能力设定"),
          {QStringLiteral("build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...")},
          QStringLiteral("先在“所有角色”里选中 CHARACTER，再按顺序在各列表里选择，与窗口里一样。\n"
-                        "列表名是窗口里的控件名，例如 ZYe=G Dji=11级 Xlian=训练Ⅰ Vip=VIP。\n"
+                        "列表名是窗口里的控件名，例如 ZYe=G Dji=11级 Sgao=中等 Xlian=训练Ⅰ Vip=VIP。\n"
                         "当时未开放的选择使命令以状态 2 结束；不可叠加的选择只提示，继续重放。"),
          {DataDir, {{QStringLiteral("json")}, QString(), QStringLiteral("以 JSON 打印整个计算器状态")}},
          runBuildCommand},

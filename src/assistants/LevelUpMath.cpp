@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace LevelUpMath {
 
@@ -15,15 +16,28 @@ double barTwips(double experience)
     return std::max(0.0, experience / BarScale);
 }
 
+namespace {
+
+// A sum that left a double's range shows as the largest double of its sign:
+// the sentence never holds "inf" or "nan".
+double saturated(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    return std::isinf(v) ? std::copysign(std::numeric_limits<double>::max(), v) : v;
+}
+
+} // namespace
+
 QString status(double experience, double speed)
 {
     if (experience == CapTotal)
         return QStringLiteral("已到达50级啦！");
     if (experience > CapTotal)
-        return u"已超越了50级 " + plainNumber(experience - CapTotal) + u" 的经验值！";
-    return u"距离50级还有 " + fixedDecimals(100 - experience / CapTotal * 100, 6)
+        return u"已超越了50级 " + plainNumber(saturated(experience - CapTotal)) + u" 的经验值！";
+    return u"距离50级还有 " + fixedDecimals(saturated(100 - experience / CapTotal * 100), 6)
            + u"％ 的路程要走！若以每天" + plainNumber(speed) + u"的速度走，需要"
-           + fixedDecimals((CapTotal - experience) / speed, 2) + u"天到达50级。";
+           + fixedDecimals(saturated((CapTotal - experience) / speed), 2) + u"天到达50级。";
 }
 
 QString fixedDecimals(double value, int decimals)

@@ -3,6 +3,8 @@
 #include "LevelUpMath.h"
 #include "Numbers.h"
 
+#include <limits>
+
 void LevelUpModel::load(const QString &savedExperience, const QString &savedSpeed)
 {
     *this = LevelUpModel();
@@ -41,8 +43,9 @@ void LevelUpModel::Text_Srjy_Change()
 
 void LevelUpModel::Text_Sjsd_Change()
 {
-    // The days are divided by the speed: it never stays 0.
-    if (leadingNumber(m_speed) == 0)
+    // The days are divided by the speed: it never stays 0, negative or so
+    // small (denormal) that the days stop being a number.
+    if (!(leadingNumber(m_speed) >= std::numeric_limits<double>::min()))
         setSpeedText(DefaultSpeed);
     refreshStatus();
 }

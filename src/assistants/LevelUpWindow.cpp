@@ -211,14 +211,17 @@ void LevelUpWindow::Form_Load()
     const QString experience = mIni::IniRead(Configuration::LevelUpSection, Configuration::ExperienceKey);
     const QString speed = mIni::IniRead(Configuration::LevelUpSection, Configuration::SpeedKey);
     m_model.load(experience, speed);
+    m_saved = {experience, speed};
     resetLooks(this, std::array{ShareLook});
     render();
 }
 
 void LevelUpWindow::Form_Unload()
 {
-    Configuration::selectForWriting();
-    {
+    // Nothing changed, nothing written: a longer value than a read returns
+    // (only a hand edit makes one) stays as it is.
+    if (std::pair{m_model.experienceText(), m_model.speedText()} != m_saved) {
+        Configuration::selectForWriting();
         mIni::WriteBatch batch;
         mIni::IniWrite(Configuration::LevelUpSection, Configuration::ExperienceKey, stored(m_model.experienceText()));
         mIni::IniWrite(Configuration::LevelUpSection, Configuration::SpeedKey, stored(m_model.speedText()));

@@ -60,6 +60,7 @@ private:
     void render();
 
     LevelUpModel m_model;
+    std::pair<QString, QString> m_saved; // experience and speed as Form_Load read them
     QPointer<QWidget> m_main;
     bool m_loaded = false;
 };

@@ -41,11 +41,12 @@ struct Socket {
     }
 };
 
-// The ICMP part of a received packet that answers our request, or null.
+} // namespace
+
 // A raw socket hands over the IP header too, and every ICMP packet of the
 // machine: on loopback also our own request, which only the type tells apart.
-const unsigned char *echoReply(const unsigned char *packet, std::size_t size, bool raw,
-                               std::uint32_t from, std::uint16_t id, std::uint16_t sequence)
+const unsigned char *LinuxEchoBackend::echoReply(const unsigned char *packet, std::size_t size, bool raw,
+                                                 std::uint32_t from, std::uint16_t id, std::uint16_t sequence)
 {
     if (raw) {
         if (size < 20)
@@ -70,7 +71,14 @@ const unsigned char *echoReply(const unsigned char *packet, std::size_t size, bo
     return packet;
 }
 
-} // namespace
+LinuxEchoBackend::LinuxEchoBackend(Path path)
+    : m_kind(path == Path::RawOnly ? Raw : Unknown)
+{
+    // The process number tells this program from others on the machine; the
+    // count tells this program's objects apart.
+    static std::atomic<unsigned> objects{0};
+    m_id = htons(std::uint16_t(unsigned(::getpid()) * 7919u + objects++));
+}
 
 QString LinuxEchoBackend::notPermittedReason()
 {
@@ -119,7 +127,7 @@ mPing::Echo LinuxEchoBackend::ping(std::uint32_t address)
     const bool raw = kind == Raw;
 
     const std::uint16_t sequence = htons(std::uint16_t(++m_sequence));
-    std::uint16_t id = htons(std::uint16_t(::getpid() ^ (m_sequence.load() >> 16)));
+    std::uint16_t id = m_id;
 
     unsigned char request[HeaderSize + mPing::RequestSize] = {EchoRequest, 0};
     std::memcpy(request + 4, &id, 2);

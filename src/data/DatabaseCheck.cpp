@@ -86,7 +86,8 @@ private:
 
 class Checker {
 public:
-    Checker(const QString &dataDir, DatabaseCheck &out) : m_dir(dataDir), m_out(out) {}
+    Checker(const QString &dataDir, DatabaseCheck &out, DatabaseCheck::PictureInspector inspect)
+        : m_dir(dataDir), m_out(out), m_inspect(inspect) {}
 
     void wrong(qsizetype line, const QString &text, const QString &file = DatabaseFile)
     {
@@ -285,6 +286,13 @@ private:
             wrong(0, RegularFile::describe(c.problem) + QStringLiteral("：图片无法显示"), file);
         } else if (!c.bytes.startsWith("\xFF\xD8\xFF")) {
             wrong(0, QStringLiteral("不是 JPEG 图片：无法显示"), file);
+        } else if (m_inspect) {
+            const PictureHeader h = m_inspect(c.bytes);
+            if (h.verdict == PictureHeader::Verdict::Undecodable)
+                wrong(0, QStringLiteral("图片无法解码：无法显示"), file);
+            else if (h.verdict == PictureHeader::Verdict::Large)
+                note(0, QStringLiteral("图片很大（%1×%2）：显示得慢，或显示不出").arg(h.size.width()).arg(h.size.height()),
+                     file);
         }
     }
 
@@ -300,6 +308,7 @@ private:
 
     QString m_dir;
     DatabaseCheck &m_out;
+    DatabaseCheck::PictureInspector m_inspect;
     QSet<QString> m_records;
 };
 
@@ -313,9 +322,9 @@ int DatabaseCheck::wrongCount() const
     return n;
 }
 
-DatabaseCheck DatabaseCheck::run(const QString &dataDir)
+DatabaseCheck DatabaseCheck::run(const QString &dataDir, PictureInspector inspect)
 {
     DatabaseCheck result;
-    Checker(dataDir, result).run();
+    Checker(dataDir, result, inspect).run();
     return result;
 }

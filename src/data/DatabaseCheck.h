@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureHeader.h"
+
 #include <QList>
 #include <QString>
 
@@ -20,5 +22,8 @@ struct DatabaseCheck {
     QList<DatabaseFinding> findings;
     int wrongCount() const;
 
-    static DatabaseCheck run(const QString &dataDir);
+    // Reads each picture's header with `inspect` (PictureHeader::inspect,
+    // which needs Qt GUI); without one only the JPEG signature is checked.
+    using PictureInspector = PictureHeader (*)(const QByteArray &bytes);
+    static DatabaseCheck run(const QString &dataDir, PictureInspector inspect = nullptr);
 };

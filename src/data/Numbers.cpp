@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 double leadingNumber(QStringView text)
 {
@@ -28,6 +29,10 @@ double leadingNumber(QStringView text)
         return 0.0;
     bool ok = false;
     const double v = text.mid(start, i - start).toString().toDouble(&ok);
+    // An overflow comes back as an infinity: a number too large for a double
+    // reads as the largest one, not as 0.
+    if (std::isinf(v))
+        return std::copysign(std::numeric_limits<double>::max(), v);
     return ok ? v : 0.0;
 }
 

@@ -7,7 +7,8 @@
 // with the leading-number rule and written back in plain decimal form.
 
 // The longest leading decimal number of the text (blanks before it are
-// skipped; an optional sign, digits, an optional fraction). 0 when there is none.
+// skipped; an optional sign, digits, an optional fraction). 0 when there is none;
+// a number beyond a double's range reads as the largest double of its sign.
 double leadingNumber(QStringView text);
 
 // Plain decimal text of a number, as "%.15g" writes it: 52, 46.5, -3.

@@ -1,5 +1,7 @@
 #include "ProfileDocument.h"
 
+#include <algorithm>
+
 using namespace ProfileText;
 
 namespace {
@@ -204,6 +206,43 @@ QByteArray ProfileDocument::withValue(const QString &section, const QString &key
     if (!content.isEmpty() && !content.endsWith('\n') && !content.endsWith('\r'))
         out.append(lineEnd());
     return out.append('[' + encode(sectionName, m_encoding) + ']' + lineEnd() + entry);
+}
+
+QByteArray ProfileDocument::withValues(const QList<Edit> &edits, QList<Edit> &rest) const
+{
+    struct Splice {
+        qsizetype from = 0;
+        qsizetype size = 0;
+        QByteArray bytes;
+    };
+    QHash<qsizetype, Splice> byLine; // the last edit of each line present
+    for (const Edit &e : edits) {
+        const qsizetype i = findEntry(trimBlanks(e.section), trimBlanks(e.key));
+        if (i < 0) {
+            rest.append(e);
+            continue;
+        }
+        const Line &line = m_lines[i];
+        if (e.value.isNull())
+            byLine.insert(i, {line.start, line.size + line.endSize, {}});
+        else if (line.valueStart < 0)
+            byLine.insert(i, {line.start + line.size, 0, '=' + encode(e.value, m_encoding)});
+        else
+            byLine.insert(i, {line.valueStart, line.start + line.size - line.valueStart, encode(e.value, m_encoding)});
+    }
+    if (byLine.isEmpty())
+        return m_bytes;
+    QList<qsizetype> lines = byLine.keys();
+    std::sort(lines.begin(), lines.end());
+    QByteArray out;
+    out.reserve(m_bytes.size());
+    qsizetype at = 0;
+    for (qsizetype i : lines) {
+        const Splice &s = byLine[i];
+        out.append(QByteArrayView(m_bytes).sliced(at, s.from - at)).append(s.bytes);
+        at = s.from + s.size;
+    }
+    return out.append(QByteArrayView(m_bytes).sliced(at));
 }
 
 QByteArray ProfileDocument::withoutKey(QStringView section, QStringView key) const

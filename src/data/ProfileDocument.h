@@ -36,6 +36,17 @@ public:
     QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
     QByteArray withoutKey(QStringView section, QStringView key) const;
 
+    // Many edits at once (a null value removes the key): the edits of keys
+    // the file holds are spliced into the bytes in one pass, the last edit
+    // of a key winning; edits of keys it lacks are left in `rest`, in
+    // order, for withValue one by one.
+    struct Edit {
+        QString section;
+        QString key;
+        QString value;
+    };
+    QByteArray withValues(const QList<Edit> &edits, QList<Edit> &rest) const;
+
     // Every key and header line in file order, with 1-based line numbers:
     // for checks of a file's layout. Keys before the first header belong to
     // the section "".

@@ -108,9 +108,29 @@ void ProfileFile::adopt(const QByteArray &bytes)
     ++m_parses;
 }
 
+void ProfileFile::applyPending()
+{
+    if (m_pending.isEmpty())
+        return;
+    QList<ProfileDocument::Edit> rest;
+    const QByteArray spliced = m_doc.withValues(m_pending, rest);
+    m_pending.clear();
+    if (spliced != m_doc.bytes())
+        adopt(spliced);
+    for (const ProfileDocument::Edit &e : std::as_const(rest)) {
+        const QByteArray out = e.value.isNull() ? m_doc.withoutKey(e.section, e.key)
+                                                : m_doc.withValue(e.section, e.key, e.value);
+        if (out != m_doc.bytes())
+            adopt(out);
+        else if (!m_stamp.exists && !e.value.isNull())
+            m_dirty = true; // a file not there yet is created even for an empty value
+    }
+}
+
 QString ProfileFile::value(QStringView section, QStringView key)
 {
     refresh();
+    applyPending(); // a read inside a batch sees the batch's writes
     return m_doc.value(section, key);
 }
 
@@ -124,23 +144,18 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
     if (m_problem == RegularFile::Problem::NotRegular)
         return false; // never replace a FIFO, a device or a folder
 
-    QByteArray out;
-    if (value.isNull()) {
-        out = m_doc.withoutKey(section, key);
-    } else {
-        // A line break would end the line and start another entry.
-        QString oneLine = value;
+    // A line break would end the line and start another entry.
+    QString oneLine = value;
+    if (!value.isNull())
         oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
-        out = m_doc.withValue(section, key, oneLine);
+    if (m_batch > 0) {
+        // Kept aside and spliced in at once: a write costs no pass over the file.
+        m_pending.append({section, key, oneLine});
+        return true;
     }
+    const QByteArray out = value.isNull() ? m_doc.withoutKey(section, key) : m_doc.withValue(section, key, oneLine);
     if (out == m_doc.bytes() && (m_stamp.exists || value.isNull()))
         return true;
-
-    if (m_batch > 0) {
-        adopt(out);
-        m_dirty = true;
-        return true;
-    }
     if (!save(out))
         return false;
     adopt(out);
@@ -163,15 +178,21 @@ void ProfileFile::beginBatch()
     if (m_batch == 0) {
         refresh();
         m_dirty = false;
+        m_before = m_doc.bytes();
     }
     ++m_batch;
 }
 
 bool ProfileFile::endBatch()
 {
-    if (m_batch == 0 || --m_batch > 0 || !m_dirty)
+    if (m_batch == 0 || --m_batch > 0)
         return true;
+    applyPending();
+    const bool changed = m_dirty || m_doc.bytes() != m_before;
+    m_before.clear();
     m_dirty = false;
+    if (!changed)
+        return true;
     if (save(m_doc.bytes()))
         return true;
     m_loaded = false; // forget the edits that did not reach the disk

@@ -66,6 +66,7 @@ private:
     void refresh();
     void adopt(const QByteArray &bytes);
     bool save(const QByteArray &bytes);
+    void applyPending();
 
     QString m_path;
     ProfileDocument m_doc;
@@ -75,6 +76,8 @@ private:
     bool m_unreadable = false; // present but could not be read: never overwrite it
     RegularFile::Problem m_problem = RegularFile::Problem::None;
     int m_batch = 0;
+    QList<ProfileDocument::Edit> m_pending; // writes of the batch not yet in m_doc
+    QByteArray m_before;                    // the file when the batch began
     int m_readGroup = 0;
     bool m_dirty = false;
     int m_parses = 0;

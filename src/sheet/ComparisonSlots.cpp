@@ -32,7 +32,13 @@ void ComparisonSlots::load()
             m_cells[n - 1][row] = mIni::IniRead(Configuration::SlotSection, keys[row]);
         m_filled[n - 1] = !m_cells[n - 1][CharacterRow].isEmpty();
     }
+    m_loaded = m_cells;
     updateClearAll();
+}
+
+bool ComparisonSlots::saveOnClose() const
+{
+    return m_cells == m_loaded || saveAll();
 }
 
 bool ComparisonSlots::saveAll() const

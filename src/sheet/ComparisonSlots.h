@@ -69,6 +69,9 @@ public:
     bool saveAll() const;
     // Writes the 19 keys of slot n.
     bool saveSlot(int n) const;
+    // Closing: saveAll when a cell changed since load, else nothing at all,
+    // so values only a hand edit makes (longer than a read returns) stay.
+    bool saveOnClose() const;
 
     // The build the main window shows, one text per row. Training and VIP
     // are as shown, possibly empty.
@@ -93,6 +96,7 @@ private:
     void updateClearAll();
 
     std::array<Column, SlotCount> m_cells;
+    std::array<Column, SlotCount> m_loaded; // the cells as load() read them
     std::array<bool, SlotCount> m_filled{};
     bool m_clearAllEnabled = false;
 };

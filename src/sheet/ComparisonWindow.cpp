@@ -260,7 +260,7 @@ void ComparisonWindow::closeEvent(QCloseEvent *event)
     m_unloaded = true;
     if (m_radar)
         m_radar->close();
-    m_slots.saveAll();
+    m_slots.saveOnClose();
     Q_EMIT unloaded();
 }
 

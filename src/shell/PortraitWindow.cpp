@@ -1,5 +1,7 @@
 #include "PortraitWindow.h"
 
+#include "PictureHeader.h"
+
 #include "RegularFile.h"
 
 #include "Abilities.h"
@@ -113,7 +115,10 @@ bool PortraitWindow::setPicture(const QString &jpegPath)
     // pictures folder must not block or exhaust the program.
     QImage image;
     const RegularFile::Contents file = RegularFile::read(jpegPath);
-    const bool loaded = file.ok() && image.loadFromData(file.bytes);
+    // A picture the database check calls an error is refused before decoding.
+    const bool loaded = file.ok() && file.bytes.startsWith("\xFF\xD8\xFF")
+                        && PictureHeader::inspect(file.bytes).verdict != PictureHeader::Verdict::Undecodable
+                        && image.loadFromData(file.bytes);
     m_picture = loaded ? image : QImage();
     m_notice.clear();
     update();

@@ -1,9 +1,15 @@
+#include "DocExamples.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 // zrc and zrc-cli as a user meets them on the command line, and the files
 // that put the program on the desktop.
@@ -52,12 +58,26 @@ QString readText(const QString &path)
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+// Whether this process may send ICMP echo requests (a datagram or a raw socket).
+bool echoRequestsAllowed()
+{
+    for (int type : {SOCK_DGRAM, SOCK_RAW}) {
+        const int fd = ::socket(AF_INET, type, IPPROTO_ICMP);
+        if (fd >= 0) {
+            ::close(fd);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class AppTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void docExamplesRun();
     void everyCommandHasHelp()
     {
         const QStringList names = listedCommands();
@@ -198,6 +218,46 @@ private Q_SLOTS:
             QSKIP("neither desktop-file-validate nor appstreamcli is installed");
     }
 };
+
+
+// Every example command line of the README and docs/ runs as shown.
+void AppTest::docExamplesRun()
+{
+    const QList<DocExample> examples = docExamples(QStringLiteral(ZRC_TEST_SOURCE_DIR "/../.."));
+    QVERIFY2(examples.size() >= 3, "no zrc-cli examples found in README.md and docs/");
+    const bool ping = echoRequestsAllowed();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PATH"), QStringLiteral(ZRC_TEST_SAMPLE_DIR ":") + env.value(QStringLiteral("PATH")));
+    env.remove(QStringLiteral("ZRC_DATA_DIR"));
+    int ran = 0;
+    for (const DocExample &e : examples) {
+        if (!ping && e.command.startsWith(QStringLiteral("zrc-cli ping")))
+            continue;
+        QTemporaryDir home; // each line runs in a folder of its own, its settings there too
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        env.insert(QStringLiteral("ZRC_CONFIG"), home.filePath(QStringLiteral("ZRCconfig.ini")));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(home.path());
+        p.start(QStringLiteral("bash"), {QStringLiteral("-c"), e.command});
+        if (!p.waitForFinished(60000))
+            p.kill();
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const QString what = e.where + u": " + e.command + u'\n';
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0,
+                 qPrintable(what + u"exited with " + QString::number(p.exitCode()) + u": "
+                            + QString::fromUtf8(p.readAllStandardError())));
+        if (e.showsOutput) {
+            QStringList shown = out.split(u'\n');
+            if (shown.last().isEmpty())
+                shown.removeLast();
+            QVERIFY2(shown == e.output, qPrintable(what + u"printed:\n" + out + u"the docs show:\n" + e.output.join(u'\n')));
+        }
+        ++ran;
+    }
+    QVERIFY(ran > 0);
+}
 
 QTEST_GUILESS_MAIN(AppTest)
 

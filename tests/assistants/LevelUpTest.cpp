@@ -275,6 +275,16 @@ void LevelUpTest::inputsAreSavedOnCloseAndLoadedOnOpen()
     }
     // An emptied box is stored as an empty value.
     QVERIFY2(world.configText().contains(QStringLiteral("exp=\r\n")), qPrintable(world.configText()));
+
+    // Closing without a change writes nothing: a value longer than a read
+    // returns (only a hand edit makes one) stays whole.
+    const QString longValue = u"[zru]\r\nexp=" + QString(200, u'7') + u"\r\nspeed=500\r\n";
+    world.writeConfig(longValue);
+    {
+        Opened o(world);
+        o.window.close();
+    }
+    QCOMPARE(world.configText(), longValue);
 }
 
 void LevelUpTest::shareLinkPostsTheStatusAndChangesLooks()
@@ -316,4 +326,29 @@ void LevelUpTest::commandLinePrintsWhatTheWindowShows()
     QCOMPARE(cli({QString()}), std::pair(0, QStringLiteral("进度条空着，没事做咯！\n")));
     QCOMPARE(cli({QStringLiteral("abc"), QString()}), std::pair(0, QString(EmptyStatus + u'\n')));
     QCOMPARE(cli({}).first, 2);
+
+    // Hostile numbers: a negative experience with or without "--", a speed
+    // that reads 0 or less or is denormal (refilled as 0 is), and numbers
+    // beyond a double's range, which saturate and never print inf or nan.
+    const QString huge(400, u'9');
+    const QString denormal = u"0." + QString(310, u'0') + u'1';
+    const struct {
+        QStringList args;
+        QString starts;
+    } hostile[] = {
+        {{QStringLiteral("-5000")}, QStringLiteral("距离50级还有 100.076638％ 的路程要走！若以每天2000的速度走，需要3264.58天")},
+        {{QStringLiteral("--"), QStringLiteral("-5000")}, QStringLiteral("距离50级还有 100.076638％")},
+        {{QStringLiteral("321645"), QStringLiteral("-10")}, Lv30Status},
+        {{QStringLiteral("321645"), QStringLiteral("--"), QStringLiteral("-10")}, Lv30Status},
+        {{QStringLiteral("321645"), denormal}, Lv30Status},
+        {{huge}, QStringLiteral("已超越了50级 1.79769313486232e+308 的经验值！")},
+        {{u'-' + huge}, QStringLiteral("距离50级还有 2755")},
+        {{QStringLiteral("1"), u"0." + QString(300, u'0') + u'1'}, QStringLiteral("距离50级还有 99.999985％")},
+    };
+    for (const auto &h : hostile) {
+        const auto [status, out] = cli(h.args);
+        const QString what = h.args.join(u' ').left(40) + u": " + out;
+        QVERIFY2(status == 0 && out.startsWith(h.starts), qPrintable(what));
+        QVERIFY2(!out.contains(u"inf") && !out.contains(u"nan"), qPrintable(what));
+    }
 }

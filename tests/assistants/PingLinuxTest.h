@@ -7,6 +7,8 @@ class PingLinuxTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void echoesFromLoopback();
+    void filterTakesOnlyOurReply();
+    void silentHostCountsAsFailure();
     void concurrentEchoesKeepTheirOwnReplies();
     void commandLinePrintsTheSheet();
     void refusedWithoutPermission();

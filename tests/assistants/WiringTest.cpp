@@ -11,6 +11,7 @@
 #include "ZoneWiring.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -54,10 +55,13 @@ void WiringTest::toolLinksOpenOneModelessWindowEach()
         QTest::mouseClick(main.findChild<ClickLabel *>(QStringLiteral("L_SJzs")), Qt::LeftButton);
         QCOMPARE(shown(QStringLiteral("SJzs")).size(), 1);
         QVERIFY(main.isMinimized());
-        // The program ends with it open: its inputs are saved all the same.
+        // The program ends with it open and changed: its inputs are saved all the same.
+        auto *experience = shown(QStringLiteral("SJzs")).first()->findChild<QLineEdit *>(QStringLiteral("Text_Srjy"));
+        QVERIFY(experience);
+        experience->setText(QStringLiteral("1234"));
         WindowList::closeAllNewestFirst();
         const QString saved = world.configText();
-        QVERIFY2(saved.contains(QStringLiteral("\nexp=\r\n")) && saved.contains(QStringLiteral("\nspeed=2000\r\n")),
+        QVERIFY2(saved.contains(QStringLiteral("\nexp=1234\r\n")) && saved.contains(QStringLiteral("\nspeed=2000\r\n")),
                  qPrintable(saved));
     }
     // Gone with the main window.

@@ -16,11 +16,17 @@ void ZoneRulesTest::ratingBands_data()
     QTest::newRow("0 ms, as good as it gets") << 0 << "（超棒）" << 0x008000u;
     QTest::newRow("9") << 9 << "（超棒）" << 0x008000u;
     QTest::newRow("10") << 10 << "（很棒）" << 0x00C000u;
+    QTest::newRow("19") << 19 << "（很棒）" << 0x00C000u;
+    QTest::newRow("20") << 20 << "（一般）" << 0x0C5440u;
     QTest::newRow("29") << 29 << "（一般）" << 0x0C5440u;
     QTest::newRow("30") << 30 << "（微卡）" << 0x008080u;
+    QTest::newRow("39") << 39 << "（微卡）" << 0x008080u;
+    QTest::newRow("40") << 40 << "（稍卡）" << 0x00C0C0u;
     QTest::newRow("49") << 49 << "（稍卡）" << 0x00C0C0u;
+    QTest::newRow("50") << 50 << "（较卡）" << 0x008080u;
     QTest::newRow("59") << 59 << "（较卡）" << 0x008080u;
     QTest::newRow("60") << 60 << "（很卡）" << 0x0080FFu;
+    QTest::newRow("69") << 69 << "（很卡）" << 0x0080FFu;
     QTest::newRow("70, between the bands") << 70 << "（很卡）" << 0x0080FFu;
     QTest::newRow("79, between the bands") << 79 << "（很卡）" << 0x0080FFu;
     QTest::newRow("80") << 80 << "（暴卡）" << 0x0000FFu;

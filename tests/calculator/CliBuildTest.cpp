@@ -65,8 +65,12 @@ void CliBuildTest::closedListOrUnknownItemStops()
     Run r = cli({QStringLiteral("--json"), QStringLiteral("陆星河"), QStringLiteral("ZYe=PG"), QStringLiteral("Xlian=训练Ⅰ")});
     QCOMPARE(r.status, 2);
     QCOMPARE(r.out, QString());
-    QCOMPARE(r.err.count(u'\n'), 1);
-    QVERIFY2(r.err.contains(u"Xlian"), qPrintable(r.err));
+    QCOMPARE(r.err, QStringLiteral("zrc-cli build: Xlian 未开放，先选 Dji（等级）\n"));
+    // A closed list names the list the build waits for, not the closed list's items.
+    r = cli({QStringLiteral("普通角色"), QStringLiteral("ZYe=G"), QStringLiteral("Dji=11级"), QStringLiteral("Xlian=训练Ⅰ")});
+    QCOMPARE(r.err, QStringLiteral("zrc-cli build: Xlian 未开放，先选 Sgao（身高）\n"));
+    r = cli({QStringLiteral("普通角色"), QStringLiteral("Dji=11级")});
+    QCOMPARE(r.err, QStringLiteral("zrc-cli build: Dji 未开放，先选 ZYe（职业）\n"));
 
     r = cli({QStringLiteral("陆星河"), QStringLiteral("ZYe=PG"), QStringLiteral("Dji=1级")});
     QCOMPARE(r.status, 2);
@@ -76,6 +80,35 @@ void CliBuildTest::closedListOrUnknownItemStops()
 
     r = cli({QStringLiteral("陆星河"), QStringLiteral("Hair=跑动龙头")});
     QCOMPARE(r.status, 2);
+}
+
+void CliBuildTest::missingDatabaseIsNamed()
+{
+    // Every command that reads the database names it when it cannot be read.
+    const QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ZRCdata.dat"))); // a folder in its place
+    const struct {
+        QStringList args;
+        QString says;
+    } cases[] = {
+        {{QStringLiteral("build"), QStringLiteral("--data-dir"), QStringLiteral("/nonexistent"), QStringLiteral("普通角色")},
+         QStringLiteral("zrc-cli build: 无法读取游戏数据库 /nonexistent/ZRCdata.dat：找不到文件\n")},
+        {{QStringLiteral("sheet"), QStringLiteral("--data-dir"), dir.path(), QStringLiteral("普通角色")},
+         u"zrc-cli sheet: 无法读取游戏数据库 " + dir.path() + u"/ZRCdata.dat：不是普通文件（管道、设备、套接字或文件夹）\n"},
+    };
+    for (const auto &c : cases) {
+        QProcess p;
+        p.start(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"), c.args);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), c.says);
+    }
+    QProcess p;
+    p.start(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"),
+            {QStringLiteral("db"), QStringLiteral("check"), QStringLiteral("--data-dir"), QStringLiteral("/nonexistent")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(p.readAllStandardOutput().startsWith("/nonexistent/ZRCdata.dat: 错误: 找不到文件"), "db check names the database");
 }
 
 void CliBuildTest::unknownCharacterStops()

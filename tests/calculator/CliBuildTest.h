@@ -8,6 +8,7 @@ class CliBuildTest : public QObject {
 private Q_SLOTS:
     void savedBuildAsJson();
     void closedListOrUnknownItemStops();
+    void missingDatabaseIsNamed();
     void unknownCharacterStops();
     void refusalIsReportedAndReplayGoesOn();
     void readableTable();

@@ -1,5 +1,6 @@
 #include "SavedBuildsTest.h"
 
+#include "BonusTables.h"
 #include "BuildState.h"
 #include "GameDatabase.h"
 #include "TestRecords.h"
@@ -9,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTest>
 
 CharacterRecord savedBuildRecord(const QJsonObject &build, const QJsonObject &file)
@@ -95,4 +97,69 @@ void SavedBuildsTest::replay()
     }
     const QStringList mismatches = compareState(build[u"expect"], buildStateJson(*e), QStringLiteral("build"));
     QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(u'\n')));
+}
+
+// A changed cell of a bonus table must change some saved build's numbers:
+// every row of every table is used by at least one saved build.
+void SavedBuildsTest::everyBonusRowIsReplayed()
+{
+    QSet<const void *> used;
+    const QDir dir(QStringLiteral(ZRC_TEST_SOURCE_DIR "/builds"));
+    for (const QString &name : dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QJsonObject file = QJsonDocument::fromJson(f.readAll()).object();
+        const QJsonArray builds = file.contains(u"builds") ? file[u"builds"].toArray() : QJsonArray{file};
+        for (const QJsonValue &b : builds) {
+            const CharacterRecord record = savedBuildRecord(b.toObject(), file);
+            used.insert(&referenceRow(record.positionClass));
+            QString position;
+            for (const QJsonValue &p : b[u"picks"].toArray()) {
+                const QString pick = p.toString();
+                const QString list = pick.section(u'=', 0, 0);
+                const QString item = pick.section(u'=', 1);
+                if (list == u"ZYe") {
+                    position = item;
+                    for (const PositionBonusRow &row : PositionBonus)
+                        if ((row.native == u"any" || row.native == record.positionClass) && row.chosen == item)
+                            used.insert(&row);
+                }
+                for (const LevelBonusRow &row : LevelBonus)
+                    if (list == u"Dji" && row.position == position && row.level == item)
+                        used.insert(&row);
+                const QString height = list == u"Dji" && record.height != u"可设置" ? record.height
+                                       : list == u"Sgao"                          ? item
+                                                                                   : QString();
+                for (const HeightRow &row : HeightBonus)
+                    if (record.special != u"1" && row.height == height)
+                        used.insert(&row);
+                for (const TrainingRow &row : TrainingBonus)
+                    if (list == u"Xlian" && row.training == item)
+                        used.insert(&row);
+                for (const VipRow &row : VipBonus)
+                    if (list == u"Vip" && row.vip == item)
+                        used.insert(&row);
+            }
+        }
+    }
+    QStringList unused;
+    for (const ReferenceRow &row : ReferenceRows)
+        if (!used.contains(&row))
+            unused.append(u"reference " + row.classes.toString());
+    for (const PositionBonusRow &row : PositionBonus)
+        if (!used.contains(&row))
+            unused.append(u"position " + row.native.toString() + u' ' + row.chosen.toString());
+    for (const LevelBonusRow &row : LevelBonus)
+        if (!used.contains(&row))
+            unused.append(u"level " + row.position.toString() + u' ' + row.level.toString());
+    for (const HeightRow &row : HeightBonus)
+        if (!used.contains(&row))
+            unused.append(u"height " + row.height.toString());
+    for (const TrainingRow &row : TrainingBonus)
+        if (!used.contains(&row))
+            unused.append(u"training " + row.training.toString());
+    for (const VipRow &row : VipBonus)
+        if (!used.contains(&row))
+            unused.append(u"VIP " + row.vip.toString());
+    QVERIFY2(unused.isEmpty(), qPrintable(u"no saved build uses: " + unused.join(u", ")));
 }

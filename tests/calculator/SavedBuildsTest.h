@@ -9,6 +9,7 @@ class SavedBuildsTest : public QObject {
 private Q_SLOTS:
     void replay_data();
     void replay();
+    void everyBonusRowIsReplayed();
 };
 
 // Reads a saved build's character: inline, or by name from the bundled sample.

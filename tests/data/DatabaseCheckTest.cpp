@@ -1,7 +1,9 @@
 #include "DatabaseCheck.h"
 #include "TestFiles.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -53,7 +55,7 @@ private Q_SLOTS:
 
     void sampleIsClean()
     {
-        const DatabaseCheck check = DatabaseCheck::run(QStringLiteral(ZRC_TEST_SAMPLE_DIR));
+        const DatabaseCheck check = DatabaseCheck::run(QStringLiteral(ZRC_TEST_SAMPLE_DIR), PictureHeader::inspect);
         QVERIFY2(check.wrongCount() == 0, qPrintable(wrongs(check).join(u'\n')));
     }
 
@@ -115,12 +117,29 @@ private Q_SLOTS:
         QDir().mkpath(dir + QStringLiteral("/ZRCimages"));
         writeBytes(dir + QStringLiteral("/ZRCdata.dat"), bytes);
         writeBytes(dir + QStringLiteral("/ZRCimages/普通角色.jpg"), "not a picture");
-        writeBytes(dir + QStringLiteral("/ZRCimages/New1.jpg"), "\xFF\xD8\xFF\xE0");
-        writeBytes(dir + QStringLiteral("/ZRCimages/New2.jpg"), "\xFF\xD8\xFF\xE0");
+        // A JPEG signature and garbage; a real JPEG whose header claims 20000×20000.
+        writeBytes(dir + QStringLiteral("/ZRCimages/New1.jpg"), QByteArray("\xFF\xD8\xFF\xE0") + QByteArray(600, '\x7F'));
+        QImage small(8, 8, QImage::Format_RGB32);
+        small.fill(Qt::red);
+        QBuffer jpeg;
+        jpeg.open(QIODevice::WriteOnly);
+        QVERIFY(small.save(&jpeg, "JPEG"));
+        QByteArray huge = jpeg.data();
+        const qsizetype sof = huge.indexOf(QByteArray("\xFF\xC0"));
+        QVERIFY(sof > 0);
+        huge.replace(sof + 5, 4, QByteArray("\x4E\x20\x4E\x20"));
+        writeBytes(dir + QStringLiteral("/ZRCimages/New2.jpg"), huge);
 #ifndef Q_OS_WIN
         QCOMPARE(::mkfifo(QFile::encodeName(dir + QStringLiteral("/ZRCimages/New3.jpg")).constData(), 0600), 0);
 #endif
-        const QString found = wrongs(DatabaseCheck::run(dir)).join(u'\n');
+        const DatabaseCheck check = DatabaseCheck::run(dir, PictureHeader::inspect);
+        const QString found = wrongs(check).join(u'\n');
+        QVERIFY2(found.contains(QStringLiteral("ZRCimages/New1.jpg:0 图片无法解码")), qPrintable(found));
+        QVERIFY2(!found.contains(QStringLiteral("New2.jpg")), qPrintable(found));
+        QVERIFY(std::any_of(check.findings.begin(), check.findings.end(), [](const DatabaseFinding &f) {
+            return f.kind == DatabaseFinding::Kind::Note && f.file == u"ZRCimages/New2.jpg"
+                   && f.text.startsWith(QStringLiteral("图片很大（20000×20000）"));
+        }));
         QVERIFY2(found.contains(QStringLiteral("ZRCdata.dat:177 含有无法按 GBK 解码的字节")), qPrintable(found));
         QVERIFY2(found.contains(QStringLiteral("ZRCimages/普通角色.jpg:0 不是 JPEG 图片")), qPrintable(found));
 #ifndef Q_OS_WIN

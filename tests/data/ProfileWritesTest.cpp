@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "ProfileFile.h"
 #include "mIni.h"
 
 #include <QDir>
@@ -198,6 +199,42 @@ private Q_SLOTS:
             QCOMPARE(mIni::IniRead(QStringLiteral("zrc"), QStringLiteral("zhiye1")), QStringLiteral("PF"));
         }
         QCOMPARE(readBytes(path), gbk(QStringLiteral("[zrc]\r\njuese1=张三\r\nzhiye1=PF\r\n")));
+    }
+
+    void batchParsesOnceAndEndsAsWritesOneByOne()
+    {
+        // Many keys present, a key without "=", quotes, blanks, a duplicate, a
+        // case-different name, a deletion, a new key and a new section.
+        QByteArray text = "top=1\r\n[zrc]\r\n";
+        for (int i = 0; i < 95; ++i)
+            text += "key" + QByteArray::number(i) + " = \"v" + QByteArray::number(i) + "\"\r\n";
+        text += "bare\r\nkey3=dup\r\n\r\n[other]\r\nx=1";
+        const auto writes = [] {
+            for (int i = 0; i < 95; i += 2)
+                write("zrc", qPrintable(QStringLiteral("KEY%1").arg(i)), QStringLiteral("新%1").arg(i));
+            write("zrc", "bare", QStringLiteral("b"));
+            write("zrc", "key5", QString());
+            write("zrc", "key7", QStringLiteral("first"));
+            write("zrc", "key7", QStringLiteral("second"));
+            write("zrc", "added", QStringLiteral("a"));
+            write("new", "k", QStringLiteral("n"));
+            write("other", "x", QStringLiteral("2"));
+        };
+        const QString oneByOne = file(text);
+        writes();
+        const QString batched = file(text);
+        const int parses = ProfileFile::at(batched)->parseCount();
+        {
+            mIni::WriteBatch batch;
+            writes();
+            QCOMPARE(readBytes(batched), text);
+        }
+        QCOMPARE(readBytes(batched), readBytes(oneByOne));
+        // Reading the file, the splice, and one for each of the two keys it lacked.
+        QVERIFY2(ProfileFile::at(batched)->parseCount() - parses <= 4,
+                 qPrintable(QStringLiteral("a batch of 54 writes parsed the file %1 times")
+                                .arg(ProfileFile::at(batched)->parseCount() - parses)));
+        QCOMPARE(mIni::IniRead(QStringLiteral("zrc"), QStringLiteral("key7")), QStringLiteral("second"));
     }
 };
 

@@ -116,6 +116,31 @@ void ComparisonWindowTest::importStoresTheBuildAtOnceWithItsFallbackTexts()
     QCOMPARE(disk.value(QStringLiteral("Zonghe2")), world.engine().totalText());
     // Only the imported slots were written: the other window's build stays.
     QCOMPARE(disk.value(QStringLiteral("juese3")), QStringLiteral("石岩"));
+
+    // All nineteen rows of slot 2, on screen and on disk under their stored names.
+    const BuildEngine &e = world.engine();
+    const struct {
+        const char *label;
+        const char *key;
+        QString shown;
+    } rows[] = {
+        {"Label_JS2", "juese2", e.characterName()},        {"Label_ZY2", "zhiye2", e.list(ListId::ZYe).text},
+        {"Label_SG2", "shengao2", e.list(ListId::Sgao).text}, {"Label_DJ2", "dengji2", e.list(ListId::Dji).text},
+        {"Label_XL2", "xunlian2", QStringLiteral("训练Ⅰ")},   {"Label_VIP2", "vip2", QStringLiteral("VIP")},
+        {"Paodong2", "paodong2", e.abilityText(0)},          {"Tantiao2", "tantiao2", e.abilityText(1)},
+        {"Duikang2", "duikang2", e.abilityText(2)},          {"Chuanqiu2", "chuanqiu2", e.abilityText(3)},
+        {"Yunqiu2", "yunqiu2", e.abilityText(4)},            {"Lanban2", "lanban2", e.abilityText(5)},
+        {"Gaimao2", "gaimao2", e.abilityText(6)},            {"Qiangduan2", "qiangduan2", e.abilityText(7)},
+        {"Zhongtou2", "zhongtou2", e.abilityText(8)},        {"Sanfen2", "sanfen2", e.abilityText(9)},
+        {"Guanlan2", "guanlan2", e.abilityText(10)},         {"Jintou2", "jintou2", e.abilityText(11)},
+        {"Zonghe2", "Zonghe2", e.totalText()},
+    };
+    QCOMPARE(e.characterName(), QStringLiteral("云飞"));
+    for (const auto &row : rows) {
+        QVERIFY2(!row.shown.isEmpty(), row.label);
+        QCOMPARE(text(w, QString::fromLatin1(row.label)), row.shown);
+        QCOMPARE(disk.value(QString::fromLatin1(row.key)), row.shown);
+    }
 }
 
 void ComparisonWindowTest::importWithoutShownValuesWarnsAndChangesNothing()
@@ -295,22 +320,50 @@ void ComparisonWindowTest::theWindowClosedLastDecides()
 
     clickOn(button(first, QStringLiteral("ComClear2")));
     QVERIFY(world.slotsOnDisk().value(QStringLiteral("juese2")).isEmpty());
-    // The second window still shows the build, and stores it on closing.
+    // The second window still shows the build; unchanged, it writes nothing on closing.
+    first->close();
+    second->close();
+    QVERIFY(world.slotsOnDisk().value(QStringLiteral("juese2")).isEmpty());
+
+    // Of two changed windows, the one closed last stores all it shows.
+    world.store(storedBuild(2, QStringLiteral("石岩")));
+    world.store(storedBuild(3, QStringLiteral("石岩")));
+    first = windows.open();
+    clickOn(first->Zj);
+    second = windows.secondWindow();
+    clickOn(button(first, QStringLiteral("ComClear2")));
+    clickOn(button(second, QStringLiteral("ComClear3")));
     first->close();
     second->close();
     QCOMPARE(world.slotsOnDisk().value(QStringLiteral("juese2")), QStringLiteral("石岩"));
+    QCOMPARE(world.slotsOnDisk().value(QStringLiteral("juese3")), QString());
+}
+
+void ComparisonWindowTest::closingWithoutAChangeWritesNothing()
+{
+    SheetWorld world;
+    QMap<QString, QString> build = storedBuild(1, QStringLiteral("石岩"));
+    build.insert(QStringLiteral("juese1"), QString(200, u'长')); // only a hand edit makes one this long
+    world.store(build);
+    QFile file(world.configPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ComparisonWindows windows(world.engine(), &world.mainWindow());
+    windows.open()->close();
+    settle();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 void ComparisonWindowTest::reopeningShowsTheStoredBuilds()
 {
     SheetWorld world;
     ComparisonWindows windows(world.engine(), &world.mainWindow());
-    // Opened and closed on an empty configuration: every key, empty.
+    // Opened and closed on an empty configuration: nothing changed, nothing written.
     windows.open()->close();
     settle();
-    QMap<QString, QString> disk = world.slotsOnDisk();
-    QCOMPARE(disk.size(), 95);
-    QVERIFY(disk.contains(QStringLiteral("juese1")) && disk.contains(QStringLiteral("Zonghe5")));
+    QCOMPARE(world.slotsOnDisk().size(), 0);
 
     world.build(QStringLiteral("石岩"), {QStringLiteral("C"), QStringLiteral("11级"), QStringLiteral("训练Ⅰ")});
     QPointer<ComparisonWindow> w = windows.open();
@@ -346,7 +399,8 @@ void ComparisonWindowTest::exitingWithTheWindowOpenSavesIt()
     clickOn(main.Label_NLDB);
     QCOMPARE(openWindow(), w);
 
-    // Gone from disk meanwhile; the program's end writes the table again.
+    // A change, then the file gone from disk; the program's end writes the table again.
+    clickOn(button(w, QStringLiteral("ComClear4")));
     QVERIFY(QFile::remove(world.configPath()));
     main.close(); // fades out, then the exit routine closes every window
     for (int tick = 0; tick < 100 && main.isVisible(); ++tick)
@@ -354,8 +408,8 @@ void ComparisonWindowTest::exitingWithTheWindowOpenSavesIt()
     QVERIFY(!main.isVisible());
     const QMap<QString, QString> disk = world.slotsOnDisk();
     QCOMPARE(disk.size(), 95);
-    QCOMPARE(disk.value(QStringLiteral("juese4")), QStringLiteral("石岩"));
-    QCOMPARE(disk.value(QStringLiteral("Zonghe4")), QStringLiteral("540"));
+    QCOMPARE(disk.value(QStringLiteral("juese4")), QString());
+    QCOMPARE(disk.value(QStringLiteral("Zonghe4")), QString());
 }
 
 void ComparisonWindowTest::storedTextShownAsWritten()

@@ -16,6 +16,7 @@ private Q_SLOTS:
     void marksEndBlackAndRegularAfterADoubleClick();
     void secondWindowAndItsLinks();
     void theWindowClosedLastDecides();
+    void closingWithoutAChangeWritesNothing();
     void reopeningShowsTheStoredBuilds();
     void exitingWithTheWindowOpenSavesIt();
     void storedTextShownAsWritten();

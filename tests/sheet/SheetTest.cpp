@@ -128,6 +128,62 @@ void SheetTest::postTextCarriesTheBuildOnOneLine()
     QVERIFY2(!sheet.post.contains(u"推荐") && !sheet.post.contains(u"↑"), "the post carries the sheet's extras");
 }
 
+void SheetTest::wholeSheetAndPostByteForByte()
+{
+    // A build that fills every line: recommendation, a marker, an outfit,
+    // decorations and both teammates.
+    auto e = markedForward();
+    completeBuild(*e);
+    const AbilitySheet sheet = makeAbilitySheet(*e, 3.2f, Author);
+    const QString expectedSheet = QStringLiteral(
+        "角色：白景行\r\n"
+        "-----------------\r\n"
+        "职业：PF(推荐SF)\r\n"
+        "身高：偏高\r\n"
+        "等级：31级\r\n"
+        "训练：训练Ⅰ\r\n"
+        "VIP ：VIP\r\n"
+        "-----------------\r\n"
+        "有鞋装：传球+7弹跳+6\r\n"
+        "无鞋装：不选择\r\n"
+        "上  衣：不选择\r\n"
+        "下  衣：不选择\r\n"
+        "鞋  子：不选择\r\n"
+        "-----------------\r\n"
+        "加强包：中投+2 运球+2\r\n"
+        "新手装：跑动+3\r\n"
+        "发  型：跑动龙头\r\n"
+        "装饰一：不选择\r\n"
+        "装饰二：跑动+1\r\n"
+        "装饰三：跑动+1\r\n"
+        "-----------------\r\n"
+        "队友A角：不选择\r\n"
+        "队友A龙头：不选择\r\n"
+        "队友B角：不选择\r\n"
+        "队友B龙头：不选择\r\n"
+        "-----------------\r\n"
+        "跑动：47(12↑)\r\n"
+        "弹跳：78\r\n"
+        "对抗：54\r\n"
+        "传球：44\r\n"
+        "运球：29\r\n"
+        "篮板：55\r\n"
+        "盖帽：38\r\n"
+        "抢断：27\r\n"
+        "中投：55\r\n"
+        "三分：28\r\n"
+        "灌篮：55\r\n"
+        "近投：55\r\n"
+        "综合：565(12↑)\r\n"
+        "-----------------\r\n"
+        "本数据由【ZR角色助手 V3.2】计算生成\r\n"
+        "作者微博【pages/author.html】");
+    const QString expectedPost = QStringLiteral(
+        "【%23Hoopra%23】我的%23Hoopra-白景行%23（职业：PF，身高：偏高，等级：31级，训练：训练Ⅰ）跑动47，弹跳78，对抗54，传球44，运球29，篮板55，盖帽38，抢断27，中投55，三分28，灌篮55，近投55，综合565。（分享自:%23ZR角色助手%23V3.2丨作者:@QUILON）");
+    QCOMPARE(sheet.text(), expectedSheet);
+    QCOMPARE(sheet.post, expectedPost);
+}
+
 void SheetTest::versionIsPlainInTheSheetAndOneDecimalInThePost()
 {
     auto e = plainGuard();

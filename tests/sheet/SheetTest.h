@@ -8,6 +8,7 @@ private Q_SLOTS:
     void plainBuildHasNoBracketsAndFortyTwoLines();
     void markersAndRecommendationJoinTheirLines();
     void postTextCarriesTheBuildOnOneLine();
+    void wholeSheetAndPostByteForByte();
     void versionIsPlainInTheSheetAndOneDecimalInThePost();
     void hiddenOutfitLabelsFromAnEarlierBuildStayOut();
 };

@@ -148,6 +148,10 @@ void PortraitWindowTest::pictureIsDrawnOrTheNoticeIsShown()
     QVERIFY2(w.grab().toImage() != shot, "the picture stays after it went missing");
 
     QVERIFY2(!w.setPicture(notAPicture), "a broken picture file counts as loaded");
+    // What the database check calls an error is refused: a picture that is not a JPEG.
+    const QString png = m_dir.filePath(QStringLiteral("画.jpg"));
+    QVERIFY(red.save(png, "PNG"));
+    QVERIFY2(!w.setPicture(png), "a PNG under a .jpg name counts as loaded");
     QVERIFY(!w.hasPicture());
     QVERIFY(!w.setPicture(m_dir.filePath(QStringLiteral("无此文件.jpg"))));
 #ifndef Q_OS_WIN
