@@ -4,6 +4,7 @@
 #include "AppFont.h"
 #include "AppPaths.h"
 #include "ComparisonWiring.h"
+#include "SheetWiring.h"
 #include "AssistantWiring.h"
 #include "ConfigWriteNotice.h"
 #include "ExposeProbe.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
 
     Main main;
     wireComparison(main);
+    wireSheets(main);
     wireAssistants(main);
     wireZonePing(main);
     const auto guide = startThroughGuide(main);

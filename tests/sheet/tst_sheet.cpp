@@ -1,7 +1,9 @@
 #include "CliSheetTest.h"
 #include "ComparisonPlacementTest.h"
 #include "ComparisonWindowTest.h"
+#include "SheetLoaderTest.h"
 #include "SheetTest.h"
+#include "SheetTransferTest.h"
 
 #include "RunTestClasses.h"
 
@@ -13,5 +15,6 @@ int main(int argc, char *argv[])
     // Under a window manager (under-window-manager.sh): the placement alone.
     if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
         return runTestClasses<ComparisonPlacementTest>(argc, argv);
-    return runTestClasses<SheetTest, CliSheetTest, ComparisonWindowTest, ComparisonPlacementTest>(argc, argv);
+    return runTestClasses<SheetTest, SheetLoaderTest, SheetTransferTest, CliSheetTest, ComparisonWindowTest,
+                          ComparisonPlacementTest>(argc, argv);
 }
