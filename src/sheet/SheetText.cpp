@@ -137,12 +137,13 @@ SheetText readSheet(const QList<QStringView> &lines, qsizetype first)
 
 SheetText readPost(QStringView line)
 {
-    static const QRegularExpression pattern([] {
-        QString p = QStringLiteral("我的#Hoopra-(.*?)#（职业：(.*?)，身高：(.*?)，等级：(.*?)，训练：(.*?)）");
-        for (int i = 0; i < AbilityCount; ++i)
-            p += (i ? QStringLiteral("，") : QString()) + Abilities[i].name.toString() + QStringLiteral("(.*?)");
-        return p + QStringLiteral("，综合(.*?)。（分享自");
-    }());
+    static const QRegularExpression pattern = [] {
+        QStringList numbers;
+        for (const AbilityInfo &a : Abilities)
+            numbers.append(a.name.toString() + QStringLiteral("(.*?)"));
+        return QRegularExpression(QStringLiteral("我的#Hoopra-(.*?)#（职业：(.*?)，身高：(.*?)，等级：(.*?)，训练：(.*?)）")
+                                  + numbers.join(QStringLiteral("，")) + QStringLiteral("，综合(.*?)。（分享自"));
+    }();
     SheetText post;
     QString text = line.toString();
     text.replace(QStringLiteral("%23"), QStringLiteral("#"));
