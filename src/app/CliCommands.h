@@ -11,6 +11,7 @@ int runBuildCommand(const QStringList &args);
 int runLevelUpCommand(const QStringList &args);
 int runPingCommand(const QStringList &args);
 int runSheetCommand(const QStringList &args);
+int runCardCommand(const QStringList &args);
 int runDbCommand(const QStringList &args);
 
 // An option a command accepts; `valueName` is empty for a switch.
@@ -37,3 +38,7 @@ const QList<CliCommand> &cliCommands();
 
 // zrc-cli as a whole: `args` are the arguments after the program's name.
 int runCli(const QStringList &args);
+
+// Whether these arguments run a command that draws (card): only then does
+// zrc-cli make a QGuiApplication. Help and version never draw.
+bool cliDraws(const QStringList &args);

@@ -92,3 +92,11 @@ int runCli(const QStringList &args)
     }
     return refuse(QStringLiteral("zrc-cli"), u"未知命令 “" + name + u"”", Usage);
 }
+
+bool cliDraws(const QStringList &args)
+{
+    for (const QString &a : args)
+        if (a == u"-h" || a == u"--help" || a == u"-v" || a == u"--version")
+            return false;
+    return !args.isEmpty() && args.first() == u"card";
+}

@@ -40,6 +40,14 @@ const QList<CliCommand> &cliCommands()
                         "状态与 build --from-sheet 相同。"),
          {DataDir, FromSheet, {{QStringLiteral("post")}, QString(), QStringLiteral("打印分享文字而不是能力表")}},
          runSheetCommand},
+        {QStringLiteral("card"), QStringLiteral("把一次角色能力设定画成图片（PNG）"),
+         {QStringLiteral("card [--data-dir DIR] --out FILE.png [--scale 1|2] CHARACTER [LIST=ITEM]...")},
+         QStringLiteral("与 build 一样重放设定，然后把主界面“复制为图片”的那张图写进 FILE.png：\n"
+                        "头像、角色、球队、职业、身高、等级、训练、VIP、十二项能力条和综合。\n"
+                        "--scale 2 的图片宽高都正好是 --scale 1 的两倍。不需要显示器（默认用 offscreen 平台）。"),
+         {DataDir, {{QStringLiteral("out")}, QStringLiteral("FILE.png"), QStringLiteral("写入的 PNG 文件")},
+          {{QStringLiteral("scale")}, QStringLiteral("1|2"), QStringLiteral("图片的倍数，默认 1")}},
+         runCardCommand},
         {QStringLiteral("levelup"), QStringLiteral("打印升级助手对给定经验和速度显示的内容"),
          {QStringLiteral("levelup EXP [SPEED]")},
          QStringLiteral("EXP 是当前经验，SPEED 是每天获得的经验（默认 2000）；"

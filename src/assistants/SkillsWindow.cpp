@@ -39,7 +39,10 @@ void setTextColour(QWidget *w, quint32 bgr)
 
 QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, QRect rect)
 {
-    auto *l = new QLabel(text, parent);
+    // The details come from the skills database: shown as written.
+    auto *l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
     if (!name.isEmpty())
         l->setObjectName(name);
     l->setGeometry(rect);

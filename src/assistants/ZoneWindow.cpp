@@ -33,7 +33,10 @@ void setTextColour(QLabel *label, quint32 bgr)
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, int left, int top, int width)
 {
-    auto *l = new QLabel(text, parent);
+    // The location and address come from a downloaded page: shown as written.
+    auto *l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
     l->setObjectName(name);
     place(l, left, top, width, 270);
     return l;

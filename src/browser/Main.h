@@ -11,6 +11,7 @@
 #include <memory>
 
 class QComboBox;
+class QImage;
 class QGroupBox;
 class QLabel;
 class ClickLabel;
@@ -53,6 +54,11 @@ public:
     void fenxiang_Click();
     void L_update_Click();
     void Frame5_Click();
+    // Right-click on 复制分享: the build as a picture (MainPicture.cpp).
+    void Label_FZNL_ContextMenu(const QPoint &at);
+    QImage buildPicture(qreal scale) const;
+    void CopyBuildPicture_Click(); // "复制为图片", at twice the size
+    void SaveBuildPicture_Click(); // "保存为图片…"
 
     // The ability captions: each writes its explanation into the tip line.
     void Label_PD_Click(); void Label_TT_Click(); void Label_DK_Click(); void Label_CQ_Click();
@@ -116,6 +122,7 @@ private:
     void wireLooks();
     void wireHandlers();
     void wireLinks();
+    void wirePictureMenu();
     void hoverAbility(int row); // 0 … 11, 12 for the total
     void resetAbilityHover();
     void wireExplanations();

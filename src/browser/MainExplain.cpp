@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTextDocument>
 
 namespace {
 
@@ -87,7 +88,8 @@ bool Main::tipEvent(QEvent *event)
 
 void Main::Tip_MouseMove()
 {
-    Tip->setToolTip(TipLineTexts::hoverToolTip(Tip->text()));
+    // Tool tips read markup; the line holds database names, so it is escaped.
+    Tip->setToolTip(Qt::convertFromPlainText(TipLineTexts::hoverToolTip(Tip->text())));
 }
 
 void Main::Tip_MouseDown(Qt::MouseButton button)

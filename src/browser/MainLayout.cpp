@@ -98,6 +98,11 @@ void Main::buildControls()
     buildToolFrames();
     buildTipStrip();
     buildTimers();
+
+    // The record, the tip line and the results show what the database holds:
+    // every label shows its text as written, never as markup.
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
 }
 
 void Main::buildCharacterFrame()

@@ -90,6 +90,7 @@ void Main::wireLinks()
     connect(L_update, &ClickLabel::clicked, this, &Main::L_update_Click);
     Frame5->setToolTip(QStringLiteral("点击查看说明文档"));
     new FrameClick(Frame5, [this] { Frame5_Click(); });
+    wirePictureMenu();
 }
 
 void Main::Label_FZNL_Click()

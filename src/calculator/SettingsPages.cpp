@@ -143,6 +143,7 @@ QLabel *SettingsPages::addResult(QFrame *page, int row, ResultId id)
 {
     auto *label = new QLabel(page);
     label->setObjectName(resultName(id));
+    label->setTextFormat(Qt::PlainText); // results name database fields
     label->setGeometry(twipsRect(ComboLeft, RowTop + row * RowPitch, ComboWidth, RowHeight));
     label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     label->hide();

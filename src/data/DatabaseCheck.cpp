@@ -131,9 +131,14 @@ private:
                 flagged = false;
             }
         }
-        for (const auto &k : doc.keyLines())
+        // A tag such as <img src=…> or </b>: the program shows it as it is written.
+        static const QRegularExpression tag(QStringLiteral("<[!/]?[A-Za-z][^<>]*>"));
+        for (const auto &k : doc.keyLines()) {
             if (k.cut)
                 wrong(k.line, u"“" + k.key + QStringLiteral("”的值超过 143 字节：程序只显示前 143 字节以内的整字"));
+            if (tag.match(k.value).hasMatch())
+                note(k.line, u"“" + k.key + QStringLiteral("”的值像网页标记：程序按文字原样显示（shown as text）"));
+        }
     }
 
     void checkDuplicates(const ProfileDocument &doc)

@@ -6,7 +6,7 @@
 // Checks a data folder the way the program will read it, for the people
 // who maintain the game database: the layout of ZRCdata.dat (lists,
 // records, skills, data version), its text, duplicates, values cut at 143
-// bytes, and the pictures. Each finding names its line and what the
+// bytes, values that look like markup (shown as text), and the pictures. Each finding names its line and what the
 // program will do with it.
 struct DatabaseFinding {
     enum class Kind { Wrong, Note }; // Wrong: the program will show something wrong or nothing

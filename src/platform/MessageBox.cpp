@@ -19,6 +19,7 @@ QMessageBox::Icon toQt(Icon icon)
     case Icon::Warning: return QMessageBox::Warning;
     case Icon::Critical: return QMessageBox::Critical;
     case Icon::Question: return QMessageBox::Question;
+    case Icon::None: return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }
@@ -35,8 +36,11 @@ QMessageBox::StandardButtons toQt(Buttons buttons)
 
 Answer showReal(const Message &message)
 {
-    QMessageBox box(toQt(message.icon), message.title, message.text, toQt(message.buttons),
+    QMessageBox box(toQt(message.icon), message.title, QString(), toQt(message.buttons),
                     QApplication::activeWindow());
+    // The format first: the box decides how to read a text when it is set.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message.text);
     box.setWindowModality(Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;

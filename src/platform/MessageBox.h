@@ -5,9 +5,14 @@
 
 // Every message box of the program goes through here. The program shows a
 // real modal box; tests install a recorder that answers at once.
+//
+// The text is always shown as written, never read as markup: messages carry
+// names from the database, downloaded pages and pasted text, and a box left
+// to guess the format would render them, loading any <img src> from disk.
 namespace MessageBox {
 
-enum class Icon { Information, Warning, Critical, Question };
+// None: a box without an icon.
+enum class Icon { Information, Warning, Critical, Question, None };
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Answer { Ok, Cancel, Yes, No };
 

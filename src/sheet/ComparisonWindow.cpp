@@ -4,6 +4,7 @@
 #include "BuildEngine.h"
 #include "ClickLabel.h"
 #include "MessageBox.h"
+#include "RadarWindow.h"
 #include "SheetLoader.h"
 #include "Units.h"
 #include "WindowList.h"
@@ -51,6 +52,8 @@ const LinkLook Unmarked{0x000000, Regular, {}, {}};
 
 const LinkLookRow ZjLook{u"Zj", {0x0000FF, Bold, {}, {}}, {{}, Bold, {}, 11}, {{}, Regular, {}, 9},
                          {0xC00000, Regular, {}, {}}, true};
+const LinkLookRow RadarLinkLook{u"RadarLink", {0x0000FF, Bold, {}, {}}, {{}, Bold, {}, 11}, {{}, Regular, {}, 9},
+                                {0xC00000, Regular, {}, {}}, true};
 
 void fill(QWidget *widget, quint32 bgr)
 {
@@ -143,17 +146,24 @@ void ComparisonWindow::buildControls()
 
     Ztt = new QLabel(QStringLiteral("涂色说明：鼠标左击-红色，右击-蓝色，中击-加粗，双击-还原。 "), this);
     Ztt->setObjectName(QStringLiteral("Ztt"));
-    Ztt->setGeometry(twipsRect(FrameLeft + 60, BottomTop + 60, 5400, 300));
+    Ztt->setGeometry(twipsRect(FrameLeft, BottomTop + 60, 5400, 300));
 
     Zj = new ClickLabel(QStringLiteral("不够用？"), this);
     Zj->setObjectName(QStringLiteral("Zj"));
-    Zj->setGeometry(twipsRect(5640, BottomTop + 45, 960, 330));
+    Zj->setGeometry(twipsRect(5520, BottomTop + 45, 780, 330));
     Zj->setAlignment(Qt::AlignCenter);
     wireLook(Zj, ZjLook);
     connect(Zj, &ClickLabel::clicked, this, &ComparisonWindow::ZjClicked);
 
+    RadarLink = new ClickLabel(QStringLiteral("雷达图"), this);
+    RadarLink->setObjectName(QStringLiteral("RadarLink"));
+    RadarLink->setGeometry(twipsRect(6300, BottomTop + 45, 660, 330));
+    RadarLink->setAlignment(Qt::AlignCenter);
+    wireLook(RadarLink, RadarLinkLook);
+    connect(RadarLink, &ClickLabel::clicked, this, &ComparisonWindow::RadarLink_Click);
+
     ComClear = button(this, QStringLiteral("ComClear"), QStringLiteral("清 空"),
-                      twipsRect(FrameLeft + FrameWidth - 1140, BottomTop, 1140, 420));
+                      twipsRect(FrameLeft + FrameWidth - 900, BottomTop, 900, 420));
     connect(ComClear, &QPushButton::clicked, this, [this] { ComClear_Click(); });
 
     auto *paste = new QShortcut(QKeySequence::Paste, this);
@@ -186,6 +196,17 @@ void ComparisonWindow::follow(const QWidget *first)
     m_follows = first;
     if (m_loaded)
         placeBeside();
+}
+
+void ComparisonWindow::RadarLink_Click()
+{
+    if (!m_radar) {
+        m_radar = new RadarWindow(m_slots, this);
+        m_radar->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_radar->show();
+    m_radar->raise();
+    m_radar->activateWindow();
 }
 
 void ComparisonWindow::ComDR_Click(int n)
@@ -258,6 +279,8 @@ void ComparisonWindow::render()
         ComClearSlot[n - 1]->setVisible(!empty);
     }
     ComClear->setEnabled(m_slots.clearAllEnabled());
+    if (m_radar)
+        m_radar->showSlots();
 }
 
 void ComparisonWindow::showEvent(QShowEvent *event)
@@ -275,6 +298,8 @@ void ComparisonWindow::closeEvent(QCloseEvent *event)
     if (m_unloaded)
         return;
     m_unloaded = true;
+    if (m_radar)
+        m_radar->close();
     m_slots.saveAll();
     Q_EMIT unloaded();
 }
@@ -282,12 +307,15 @@ void ComparisonWindow::closeEvent(QCloseEvent *event)
 void ComparisonWindow::mouseMoveEvent(QMouseEvent *event)
 {
     applyLook(Zj, ZjLook.frame);
+    applyLook(RadarLink, RadarLinkLook.frame);
     QWidget::mouseMoveEvent(event);
 }
 
 bool ComparisonWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Frame_VS && event->type() == QEvent::MouseMove)
+    if (watched == Frame_VS && event->type() == QEvent::MouseMove) {
         applyLook(Zj, ZjLook.frame);
+        applyLook(RadarLink, RadarLinkLook.frame);
+    }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ComparisonSlots.h"
+#include "RadarWindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,6 +18,9 @@ class QPushButton;
 // labels (19 row headers, 95 cells) can be marked by mouse: left red, right
 // teal, middle bold, double-click back to black and regular; marks last as
 // long as the window.
+//
+// The link "雷达图" beside `Zj` opens the window's own radar chart, which
+// follows the slots after every change and closes with the window.
 //
 // The window reads the build through the engine only; the other window is
 // used for placement alone. Which instance is the default one, and the
@@ -48,6 +52,8 @@ public:
     void ComClear_Click();      // all slots
     void Label_MouseDown(QLabel *label, Qt::MouseButton button);
     void Label_DblClick(QLabel *label);
+    // Opens this window's radar chart, or brings it forward.
+    void RadarLink_Click();
 
     // Where the window stands: beside the main window, right when there is
     // room, else left; a window following another stands at that one's
@@ -59,6 +65,8 @@ public:
 
     const ComparisonSlots &slots() const { return m_slots; }
     QLabel *cell(int n, int row) const;
+    // The radar chart, while it is open.
+    RadarWindow *radar() const { return m_radar; }
 
 Q_SIGNALS:
     void ZjClicked();
@@ -85,6 +93,7 @@ private:
     ComparisonSlots m_slots;
     bool m_loaded = false;
     bool m_unloaded = false;
+    QPointer<RadarWindow> m_radar;
 
 public:
     // ---- controls, by their given names ----------------------------------
@@ -95,5 +104,6 @@ public:
     std::array<QPushButton *, 5> ComClearSlot{};                        // ComClear1 … ComClear5
     QPushButton *ComClear = nullptr;
     ClickLabel *Zj = nullptr;
+    ClickLabel *RadarLink = nullptr; // "雷达图"
     QLabel *Ztt = nullptr;
 };

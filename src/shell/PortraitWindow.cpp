@@ -77,6 +77,7 @@ PortraitWindow::PortraitWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
         auto *value = new QLabel(this);
         value->setObjectName(a.valueLabel.toString());
+        value->setTextFormat(Qt::PlainText); // the main window's value, as written
         m_values[i] = value;
         m_barX2[i] = BarLeft;
         setValueLeftTwips(i, BarLeft + 10);
@@ -238,22 +239,33 @@ void PortraitWindow::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect area = twipsRect(PictureLeft, PictureTop, PictureWidth, PictureHeight);
     if (!m_picture.isNull()) {
-        const QImage scaled =
-            m_picture.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        const QPoint at(area.x() + (area.width() - scaled.width()) / 2,
-                        area.y() + (area.height() - scaled.height()) / 2);
-        painter.drawImage(at, scaled);
+        // Scaled once to the device pixels it covers, so it stays sharp on
+        // a screen scaled by 1.5 or 2.
+        const qreal dpr = devicePixelRatioF();
+        QImage scaled = m_picture.scaled((QSizeF(area.size()) * dpr).toSize(), Qt::KeepAspectRatio,
+                                         Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(dpr);
+        const QSizeF shown = scaled.deviceIndependentSize();
+        painter.drawImage(QPointF(area.x() + (area.width() - shown.width()) / 2,
+                                  area.y() + (area.height() - shown.height()) / 2),
+                          scaled);
     } else if (!m_notice.isEmpty()) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, m_notice);
     }
 
-    painter.setPen(QPen(fromBgr(0xFF8000), BarThickness, Qt::SolidLine, Qt::FlatCap));
+    // Bars in whole device pixels, so their edges stay sharp at any scale.
+    const qreal dpr = devicePixelRatioF();
+    const auto device = [dpr](double pixels) { return qRound(pixels * dpr); };
+    painter.scale(1 / dpr, 1 / dpr);
     for (int i = 0; i < AbilityCount; ++i) {
         const int y = twipsToPixels(rowCentre(i));
         // A negative value draws its bar to the left of X1, as its X2 lies.
-        if (m_barX2[i] != BarLeft)
-            painter.drawLine(twipsToPixels(BarLeft), y, twipsToPixels(m_barX2[i]), y);
+        const int x1 = twipsToPixels(BarLeft), x2 = twipsToPixels(m_barX2[i]);
+        if (x1 != x2)
+            painter.fillRect(QRect(QPoint(device(std::min(x1, x2)), device(y - BarThickness / 2.0)),
+                                   QPoint(device(std::max(x1, x2)) - 1, device(y + BarThickness / 2.0) - 1)),
+                             fromBgr(0xFF8000));
     }
 }
 

@@ -26,6 +26,7 @@ public:
     // No picture: the notice "无头像，请检查客户端完整性！" is printed on the surface.
     void showMissingPicture();
     bool hasPicture() const;
+    const QImage &picture() const { return m_picture; }
     // The notice printed on the surface, empty while a picture is shown.
     QString noticeText() const;
 

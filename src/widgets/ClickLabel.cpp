@@ -41,8 +41,12 @@ void wireLook(ClickLabel *label, const LinkLookRow &row)
     QObject::connect(label, &ClickLabel::released, label, [label, row] { applyLook(label, row.released); });
 }
 
-ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(parent)
 {
+    // Links carry names from the database and cells from the configuration:
+    // shown as written, never read as markup.
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
 }

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 
@@ -125,8 +126,11 @@ void ExplainTest::tipToolTipHoldsTheWholeText()
     QCOMPARE(tip->toolTip(), QStringLiteral("左击可查看职业汇总；右击可复制滚动信息。"));
     clickOn(world.control(QStringLiteral("Label_DK")));
     moveOver(tip);
-    QCOMPARE(tip->toolTip(), QStringLiteral("左击可查看职业汇总；右击可复制滚动信息：『") + tip->text() + QStringLiteral("』"));
-    QVERIFY(tip->toolTip().contains(QStringLiteral("对抗（C>PF>SF>PG>SG）")));
+    // Escaped, as a tool tip reads markup: what shows is the text itself.
+    QTextDocument shown;
+    shown.setHtml(tip->toolTip());
+    QCOMPARE(shown.toPlainText(), QStringLiteral("左击可查看职业汇总；右击可复制滚动信息：『") + tip->text() + QStringLiteral("』"));
+    QVERIFY(shown.toPlainText().contains(QStringLiteral("对抗（C>PF>SF>PG>SG）")));
 }
 
 void ExplainTest::leftClickListsTheRecommendedCharacters()

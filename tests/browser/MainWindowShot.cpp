@@ -31,6 +31,7 @@ int main(int argc, char *argv[])
 
     Main main;
     main.show();
+    main.Timer8->stop(); // no data-upgrade notice over the windows
     QTimer::singleShot(300, &main, [&] {
         selectEntry(main.Qiudui, picks[0]);
         selectEntry(main.Xingming, picks[1]);

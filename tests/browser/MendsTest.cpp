@@ -1,12 +1,17 @@
 #include "MendsTest.h"
 
+#include "FifoTrap.h"
 #include "PortraitWindow.h"
+#include "ShownAsWritten.h"
 #include "TestWorld.h"
 #include "Units.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 
 void MendsTest::windowKeepsItsDesignSize()
 {
@@ -79,4 +84,42 @@ void MendsTest::portraitShowsOnlyThePictureAt3000Twips()
     QVERIFY(pickFromList(world.control<QComboBox>(QStringLiteral("ZYe")), QStringLiteral("G")));
     QVERIFY(pickFromList(world.control<QComboBox>(QStringLiteral("Dji")), QStringLiteral("1级")));
     QVERIFY2(rowsShown() == 2 * AbilityCount, "the abilities don't all fit the portrait as tall as the main window");
+}
+
+void MendsTest::databaseTextShownAsWritten()
+{
+    // Every field of one character starts with markup naming a FIFO as a
+    // picture; the window must show the characters, never load the picture.
+    FifoTrap trap;
+    QVERIFY(trap.ready());
+    const auto marked = [&](const char *rest) { return trap.markup(QString::fromUtf8(rest)); };
+    const QString team = marked("队"), name = marked("怪");
+    const QString gender = marked("男"), cls = marked("G"), height = marked("偏高");
+    const QString nl = QStringLiteral("\r\n");
+    TestWorld world;
+    world.writeDatabase(u"[所有球队]" + nl + u"球队1=" + team + nl + u"[所有角色]" + nl + u"角色1=" + name + nl
+                        + u'[' + team + u']' + nl + u"角色1=" + name + nl + u'[' + name + u']' + nl + u"球队="
+                        + team + nl + u"性别=" + gender + nl + u"职业=" + cls + nl + u"推荐职业=SG" + nl
+                        + u"身高=" + height + nl);
+    Main &main = world.open();
+    QVERIFY(pickFromList(world.control<QComboBox>(QStringLiteral("Xingming")), name));
+
+    const QList<std::pair<const char *, QString>> fields{
+        {"Qiudui2", team}, {"Xingbie", gender}, {"Zhiye", cls}, {"Shengao", height},
+        {"Tip", u"你选择了特殊角色“" + name + u"”，根据其能力特点，推荐职业：SG（仅供参考）。（点击此处可查看SG角色列表）"}};
+    for (const auto &[label, text] : fields)
+        QVERIFY2(shownAsWritten(world.control<QLabel>(QString::fromLatin1(label)), text), label);
+
+    // A tool tip always reads markup: the tip line's is escaped.
+    main.Tip_MouseMove();
+    const QString tip = world.control<QLabel>(QStringLiteral("Tip"))->toolTip();
+    QToolTip::showText(QPoint(10, 10), tip, &main);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible())
+            w->grab();
+    QToolTip::hideText();
+    QTextDocument shown;
+    shown.setHtml(tip);
+    QVERIFY2(shown.toPlainText().contains(u"“" + name + u"”"), qPrintable(shown.toPlainText()));
+    QVERIFY2(!trap.opened(), "a label or the tool tip loaded the picture its text names");
 }

@@ -2,12 +2,13 @@
 
 #include <QObject>
 
-// The window's size, the fades with the portrait, and the portrait showing
-// only its picture at 3000 twips.
+// The window's size, the fades with the portrait, the portrait showing
+// only its picture at 3000 twips, and database text shown as written.
 class MendsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void windowKeepsItsDesignSize();
     void fadesLastAsDesignedAndTakeThePortrait();
     void portraitShowsOnlyThePictureAt3000Twips();
+    void databaseTextShownAsWritten();
 };

@@ -92,6 +92,21 @@ private Q_SLOTS:
         QVERIFY2(found.join(u'\n').contains(finding), qPrintable(found.join(u'\n')));
     }
 
+    void markupIsNotedAsShownAsText()
+    {
+        QString text = sampleText();
+        text.replace(text.indexOf(QStringLiteral("性别=男")), 4, QStringLiteral("性别=<img src=\"/dev/zero\">男"));
+        text.replace(text.indexOf(QStringLiteral("性别=男")), 4, QStringLiteral("性别=男<3 >5"));
+        const DatabaseCheck check = DatabaseCheck::run(copy(text));
+        QStringList notes;
+        for (const auto &f : check.findings)
+            if (f.kind == DatabaseFinding::Kind::Note && f.text.contains(QStringLiteral("shown as text")))
+                notes.append(QString::number(f.line) + u' ' + f.text);
+        // Noted, not wrong; a comparison that merely holds "<" is not markup.
+        QCOMPARE(notes, QStringList{QStringLiteral("157 “性别”的值像网页标记：程序按文字原样显示（shown as text）")});
+        QCOMPARE(check.wrongCount(), 0);
+    }
+
     void undecodableBytesAndPicturesAreCaught()
     {
         QByteArray bytes = m_sample;

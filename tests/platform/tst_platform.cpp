@@ -1,6 +1,8 @@
+#include "FifoTrap.h"
 #include "HttpClientTest.h"
 #include "MessageRecorder.h"
 #include "RunTestClasses.h"
+#include "ShownAsWritten.h"
 #include "OpenPage.h"
 #include "Random.h"
 #include "WebView.h"
@@ -8,10 +10,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QWidget>
 
 using MessageBox::Answer;
@@ -72,6 +76,29 @@ private Q_SLOTS:
                                   Buttons::OkCancel),
                  Answer::Cancel);
         QCOMPARE(outer.texts(), QStringList({"四"}));
+    }
+
+    void realBoxShowsTextAsWritten()
+    {
+        // Markup on the first line (the line the box would judge the format
+        // by) naming a FIFO as a picture; a box without an icon too.
+        FifoTrap trap;
+        QVERIFY(trap.ready());
+        const QString text = trap.markup(QStringLiteral(" 本地\r\n第二行"));
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(label);
+            QVERIFY2(shownAsWritten(label, text), qPrintable(label->text()));
+            checked = true;
+            box->accept();
+        });
+        QCOMPARE(MessageBox::show(text, Icon::None), Answer::Ok);
+        QVERIFY(checked);
+        QVERIFY2(!trap.opened(), "the box loaded the picture its text names");
     }
 
     void randomDrawsAreFixedByTheSourceAndUniformOtherwise()

@@ -1,7 +1,7 @@
 // Opens the main window on a data folder and the comparison window beside it
 // holding three builds with some marks, for the screenshot in docs/ (see
 // docs/comparison.md):
-//   comparison_window_shot --data-dir DIR --config FILE
+//   comparison_window_shot --data-dir DIR --config FILE [--no-radar]
 // It stays open until it is ended.
 
 #include "AppFont.h"
@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
     Main main;
     wireComparison(main);
     main.show();
+    main.Timer8->stop(); // no data-upgrade notice over the windows
     QTimer::singleShot(300, &main, [&] {
         Q_EMIT main.Label_NLDB->clicked(); // as a click on the link
         ComparisonWindow *w = nullptr;
@@ -64,6 +65,9 @@ int main(int argc, char *argv[])
         mark(QStringLiteral("Tantiao3"), Qt::LeftButton);
         mark(QStringLiteral("Zhongtou2"), Qt::RightButton);
         mark(QStringLiteral("Sanfen"), Qt::RightButton);
+        // And the chart of the three builds beside the window.
+        if (!QApplication::arguments().contains(QStringLiteral("--no-radar")))
+            w->RadarLink_Click();
     });
     return app.exec();
 }

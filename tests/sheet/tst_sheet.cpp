@@ -1,6 +1,7 @@
 #include "CliSheetTest.h"
 #include "ComparisonPlacementTest.h"
 #include "ComparisonWindowTest.h"
+#include "PictureTest.h"
 #include "SheetLoaderTest.h"
 #include "SheetTest.h"
 #include "SheetTransferTest.h"
@@ -16,5 +17,5 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
         return runTestClasses<ComparisonPlacementTest>(argc, argv);
     return runTestClasses<SheetTest, SheetLoaderTest, SheetTransferTest, CliSheetTest, ComparisonWindowTest,
-                          ComparisonPlacementTest>(argc, argv);
+                          ComparisonPlacementTest, PictureTest>(argc, argv);
 }

@@ -1,7 +1,5 @@
 #include "PortraitPicture.h"
 
-#include "BrowserTexts.h"
-
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,7 +16,7 @@ QStringList portraitPictures(const QString &imagesDir, const QString &name)
         if (QFileInfo(own).isFile())
             found.append(own);
     }
-    const QString ordinary = dir.filePath(BrowserTexts::OrdinaryCharacter + QStringLiteral(".jpg"));
+    const QString ordinary = dir.filePath(QStringLiteral("普通角色.jpg"));
     if (QFileInfo(ordinary).isFile() && !found.contains(ordinary))
         found.append(ordinary);
     return found;
