@@ -3,15 +3,20 @@
 
 #include "BuildEngine.h"
 #include "BuildState.h"
+#include "SheetLoader.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cstdio>
 
 // zrc-cli build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...
+// zrc-cli build --from-sheet FILE [--data-dir DIR] [--json]
 //
 // Replays a build (see CliReplay.h) and prints the ability panel as a table,
-// or with --json the whole state of the calculator.
+// or with --json the whole state of the calculator. From a sheet, one more
+// line tells how its numbers compare (with --json, the field "sheet"); the
+// status is 0 when they agree, 1 when some differ.
 
 namespace {
 
@@ -42,18 +47,39 @@ QString table(const BuildEngine &e)
     return out;
 }
 
+QJsonObject sheetJson(const SheetLoad &load)
+{
+    QJsonArray differences;
+    for (const SheetLoad::Difference &d : load.differences)
+        differences.append(QJsonObject{
+            {QStringLiteral("ability"), d.ability < AbilityCount ? Abilities[d.ability].name.toString() : QStringLiteral("综合")},
+            {QStringLiteral("sheet"), d.sheet},
+            {QStringLiteral("computed"), d.computed}});
+    return {{QStringLiteral("kind"), load.kind == SheetText::Kind::Post ? QStringLiteral("post") : QStringLiteral("sheet")},
+            {QStringLiteral("agrees"), load.status == SheetLoad::Status::Agrees},
+            {QStringLiteral("differences"), differences},
+            {QStringLiteral("message"), load.message}};
+}
+
 } // namespace
 
 int runBuildCommand(const QStringList &args)
 {
     const ReplayCommand command{QStringLiteral("build"),
-                                QStringLiteral("zrc-cli build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]..."),
+                                QStringLiteral("zrc-cli build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...\n"
+                                               "       zrc-cli build --from-sheet FILE [--data-dir DIR] [--json]"),
                                 {QStringLiteral("--json")}};
-    return replayBuild(command, args, [](const BuildEngine &engine, const QSet<QString> &flags) {
-        if (flags.contains(QStringLiteral("--json")))
-            writeOut(stdout, QString::fromUtf8(QJsonDocument(buildStateJson(engine)).toJson(QJsonDocument::Indented)));
-        else
+    return replayBuild(command, args, [](const BuildEngine &engine, const QSet<QString> &flags, const SheetLoad *sheet) {
+        if (flags.contains(QStringLiteral("--json"))) {
+            QJsonObject state = buildStateJson(engine);
+            if (sheet)
+                state.insert(QStringLiteral("sheet"), sheetJson(*sheet));
+            writeOut(stdout, QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented)));
+        } else {
             writeOut(stdout, table(engine));
-        return 0;
+            if (sheet)
+                writeOut(stdout, sheet->oneLine() + u'\n');
+        }
+        return sheet ? sheet->exitStatus() : 0;
     });
 }

@@ -58,7 +58,7 @@ int runCardCommand(const QStringList &args)
         return fail(QStringLiteral("画图需要 QGuiApplication"));
 
     const ReplayCommand command{QStringLiteral("card"), Usage, {}};
-    return replayBuild(command, rest, [&](const BuildEngine &engine, const QSet<QString> &) {
+    return replayBuild(command, rest, [&](const BuildEngine &engine, const QSet<QString> &, const SheetLoad *) {
         const BuildCardLayout layout = buildCardLayout(buildCardFacts(engine, VersionText::read(u"" ZRC_VERSION_STRING)));
         const QImage image =
             paintBuildCard(layout, loadPortrait(AppPaths::imagesDir(), engine.characterName()), scaleText.toInt());

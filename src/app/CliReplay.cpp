@@ -4,8 +4,11 @@
 #include "BuildEngine.h"
 #include "GameDatabase.h"
 #include "RegularFile.h"
+#include "SheetFile.h"
+#include "SheetLoader.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <array>
 #include <cstdio>
@@ -37,6 +40,20 @@ QString waitingFor(const BuildEngine &engine)
     return QStringLiteral("这一步已经结束");
 }
 
+// The text of --from-sheet's FILE, by the rules of opening a sheet file.
+SheetFile::Contents readSheetArgument(const QString &path)
+{
+    if (path != u"-")
+        return SheetFile::read(path);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return {QString(), QStringLiteral("无法读取标准输入")};
+    const QByteArray bytes = in.read(SheetFile::MaxBytes + 1);
+    if (bytes.size() > SheetFile::MaxBytes)
+        return {QString(), QStringLiteral("输入超过 1 MiB，不是能力表。")};
+    return {SheetFile::decode(bytes), QString()};
+}
+
 } // namespace
 
 void writeOut(FILE *stream, const QString &text)
@@ -46,8 +63,7 @@ void writeOut(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-int replayBuild(const ReplayCommand &command, const QStringList &args,
-                const std::function<int(const BuildEngine &, const QSet<QString> &)> &report)
+int replayBuild(const ReplayCommand &command, const QStringList &args, const ReplayReport &report)
 {
     const auto fail = [&command](const QString &message) {
         writeOut(stderr, u"zrc-cli " + command.name + u": " + message + u'\n');
@@ -55,6 +71,7 @@ int replayBuild(const ReplayCommand &command, const QStringList &args,
     };
     QSet<QString> flags;
     QString dataDir;
+    std::optional<QString> sheetFile;
     QStringList words;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
@@ -66,11 +83,19 @@ int replayBuild(const ReplayCommand &command, const QStringList &args,
             dataDir = args[++i];
         } else if (a.startsWith(u"--data-dir=")) {
             dataDir = a.mid(11);
+        } else if (a == u"--from-sheet") {
+            if (i + 1 >= args.size())
+                return fail(QStringLiteral("--from-sheet 需要一个文件（- 为标准输入）"));
+            sheetFile = args[++i];
+        } else if (a.startsWith(u"--from-sheet=")) {
+            sheetFile = a.mid(13);
         } else {
             words.append(a);
         }
     }
-    if (words.isEmpty())
+    if (sheetFile && !words.isEmpty())
+        return fail(QStringLiteral("--from-sheet 不能与 CHARACTER 或 LIST=ITEM 同时给出"));
+    if (!sheetFile && words.isEmpty())
         return fail(u"用法: " + command.usage);
 
     AppPaths::init(dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data-dir"), dataDir});
@@ -79,6 +104,16 @@ int replayBuild(const ReplayCommand &command, const QStringList &args,
         return fail(u"无法读取游戏数据库 " + QDir::toNativeSeparators(AppPaths::databasePath()) + u"："
                     + RegularFile::describe(file.problem));
     const GameDatabase db(AppPaths::databasePath());
+    if (sheetFile) {
+        const SheetFile::Contents in = readSheetArgument(*sheetFile);
+        if (!in.ok())
+            return fail(*sheetFile + u": " + in.problem);
+        BuildEngine engine([&db](const QString &name) { return db.record(name); });
+        const SheetLoad load = loadSheet(in.text, engine, db.allCharacters());
+        if (!load.loaded())
+            return fail(load.oneLine());
+        return report(engine, flags, &load);
+    }
     const QString character = words.takeFirst();
     if (!db.allCharacters().contains(character))
         return fail(u"没有这个角色: " + character);
@@ -105,5 +140,5 @@ int replayBuild(const ReplayCommand &command, const QStringList &args,
         if (engine.refused() > refusedBefore)
             writeOut(stderr, name + u'=' + item + u": " + BuildEngine::RefusalText + u'\n');
     }
-    return report(engine, flags);
+    return report(engine, flags, nullptr);
 }

@@ -6,6 +6,8 @@ namespace {
 
 const CliOption DataDir{{QStringLiteral("data-dir")}, QStringLiteral("DIR"),
                         QStringLiteral("数据目录（ZRCdata.dat 所在的文件夹），默认与程序相同的规则")};
+const CliOption FromSheet{{QStringLiteral("from-sheet")}, QStringLiteral("FILE"),
+                          QStringLiteral("从能力表或分享文字载入设定（- 为标准输入），代替 CHARACTER 和 LIST=ITEM")};
 
 } // namespace
 
@@ -20,11 +22,15 @@ const QList<CliCommand> &cliCommands()
          {{{QStringLiteral("delete")}, QString(), QStringLiteral("删除这个键（代替 VALUE）")}},
          runIniCommand},
         {QStringLiteral("build"), QStringLiteral("在计算器的引擎上重放一次角色能力设定"),
-         {QStringLiteral("build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]...")},
+         {QStringLiteral("build [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]..."),
+          QStringLiteral("build --from-sheet FILE [--data-dir DIR] [--json]")},
          QStringLiteral("先在“所有角色”里选中 CHARACTER，再按顺序在各列表里选择，与窗口里一样。\n"
                         "列表名是窗口里的控件名，例如 ZYe=G Dji=11级 Sgao=中等 Xlian=训练Ⅰ Vip=VIP。\n"
-                        "当时未开放的选择使命令以状态 2 结束；不可叠加的选择只提示，继续重放。"),
-         {DataDir, {{QStringLiteral("json")}, QString(), QStringLiteral("以 JSON 打印整个计算器状态")}},
+                        "当时未开放的选择使命令以状态 2 结束；不可叠加的选择只提示，继续重放。\n"
+                        "--from-sheet 像主界面粘贴一样重放能力表或分享文字（FILE 为 - 时读标准输入），"
+                        "再多打印一行与能力表数值的对照（--json 时为字段 \"sheet\"）；"
+                        "数值一致时状态为 0，有不同时为 1，无法载入时为 2。"),
+         {DataDir, FromSheet, {{QStringLiteral("json")}, QString(), QStringLiteral("以 JSON 打印整个计算器状态")}},
          runBuildCommand},
         {QStringLiteral("best"), QStringLiteral("求某项能力或加权和最高的角色能力设定"),
          {QStringLiteral("best [--data-dir DIR] [--json] CHARACTER [LIST=ITEM]... --maximise OBJECTIVE")},
@@ -37,9 +43,12 @@ const QList<CliCommand> &cliCommands()
           {{QStringLiteral("maximise")}, QStringLiteral("OBJECTIVE"), QStringLiteral("要最大化的目标")}},
          runBestCommand},
         {QStringLiteral("sheet"), QStringLiteral("打印能力表（复制到剪贴板的文字）或分享文字"),
-         {QStringLiteral("sheet [--data-dir DIR] [--post] CHARACTER [LIST=ITEM]...")},
-         QStringLiteral("与 build 一样重放设定，然后打印窗口复制的能力表；--post 打印分享文字。"),
-         {DataDir, {{QStringLiteral("post")}, QString(), QStringLiteral("打印分享文字而不是能力表")}},
+         {QStringLiteral("sheet [--data-dir DIR] [--post] CHARACTER [LIST=ITEM]..."),
+          QStringLiteral("sheet --from-sheet FILE [--data-dir DIR] [--post]")},
+         QStringLiteral("与 build 一样重放设定，然后打印窗口复制的能力表；--post 打印分享文字。\n"
+                        "--from-sheet 从能力表载入设定再打印，用同一程序和数据目录时与原文件逐字节相同；"
+                        "状态与 build --from-sheet 相同。"),
+         {DataDir, FromSheet, {{QStringLiteral("post")}, QString(), QStringLiteral("打印分享文字而不是能力表")}},
          runSheetCommand},
         {QStringLiteral("card"), QStringLiteral("把一次角色能力设定画成图片（PNG）"),
          {QStringLiteral("card [--data-dir DIR] --out FILE.png [--scale 1|2] CHARACTER [LIST=ITEM]...")},

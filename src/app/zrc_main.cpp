@@ -5,6 +5,7 @@
 #include "AppPaths.h"
 #include "BestBuildWiring.h"
 #include "ComparisonWiring.h"
+#include "SheetWiring.h"
 #include "AssistantWiring.h"
 #include "ConfigWriteNotice.h"
 #include "ExposeProbe.h"
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
     Main main;
     ExposeProbe::stage("main-window");
     wireComparison(main);
+    wireSheets(main);
     wireAssistants(main);
     wireZonePing(main);
     wireBestBuild(main);

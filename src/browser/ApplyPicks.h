@@ -1,24 +1,8 @@
 #pragma once
 
-#include "BuildEngine.h"
-
-#include <QList>
-#include <QString>
+#include "PickSequence.h"
 
 class Main;
-
-// One pick of a build: an item of one of the 25 option lists.
-struct Pick {
-    ListId list;
-    QString item;
-    bool operator==(const Pick &) const = default;
-};
-
-// A build as the picks that make it, in answering order.
-struct PickSequence {
-    QString character;
-    QList<Pick> picks;
-};
 
 // Makes a build on Main as a player would: selects 【查看所有角色】 (showing
 // the team box again if a character is chosen), then the character, then

@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString Separator = QStringLiteral("-----------------");
+const QString &Separator = AbilitySheetTexts::Separator;
 
 // "(" + marker + ")" when the ability deviates, otherwise nothing.
 QString markerSuffix(const BuildEngine &e, int i)
@@ -24,14 +24,9 @@ QString shown(const BuildEngine &e, ResultId id)
     return label.visible ? label.text : QString();
 }
 
-// Rows 4 to 26 of the sheet: caption, then the list or the label it reads;
-// a row without a caption is a separator.
-struct Field {
-    QStringView caption;
-    std::optional<ListId> list;
-    std::optional<ResultId> label;
-};
-const std::array<Field, 23> Fields{{
+} // namespace
+
+const std::array<SheetField, 23> SheetFields{{
     {u"身高：",     ListId::Sgao,          {}},
     {u"等级：",     ListId::Dji,           {}},
     {u"训练：",     ListId::Xlian,         {}},
@@ -57,11 +52,18 @@ const std::array<Field, 23> Fields{{
     {{},           {},                    {}},
 }};
 
-QString fieldLine(const BuildEngine &e, const Field &f)
+QString sheetFieldValue(const BuildEngine &e, const SheetField &f)
+{
+    return f.list ? e.list(*f.list).text : f.label ? shown(e, *f.label) : QString();
+}
+
+namespace {
+
+QString fieldLine(const BuildEngine &e, const SheetField &f)
 {
     if (f.caption.isEmpty())
         return Separator;
-    return f.caption.toString() + (f.list ? e.list(*f.list).text : shown(e, *f.label));
+    return f.caption.toString() + sheetFieldValue(e, f);
 }
 
 } // namespace
@@ -76,7 +78,7 @@ AbilitySheet makeAbilitySheet(const BuildEngine &e, VersionNumber programVersion
     AbilitySheet sheet;
     QStringList &l = sheet.lines;
     l << u"角色：" + name << Separator << u"职业：" + position + recommendation;
-    for (const Field &f : Fields)
+    for (const SheetField &f : SheetFields)
         l << fieldLine(e, f);
     for (int i = 0; i < AbilityCount; ++i)
         l << Abilities[i].name.toString() + u'：' + e.abilityText(i) + markerSuffix(e, i);

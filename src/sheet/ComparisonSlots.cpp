@@ -82,17 +82,30 @@ ComparisonSlots::Import ComparisonSlots::importBuild(int n, const BuildEngine &e
 {
     if (!engine.abilitiesVisible())
         return Import::NoValues;
-    if (!offersImport(n))
-        return Import::Occupied;
-    Column &cells = m_cells.at(n - 1);
-    cells = currentBuild(engine);
+    Column cells = currentBuild(engine);
     for (int row = 0; row < ComparisonRowCount; ++row)
         if (cells[row].isEmpty())
             cells[row] = ComparisonRows[row].whenEmpty.toString();
+    return importCells(n, cells);
+}
+
+ComparisonSlots::Import ComparisonSlots::importCells(int n, const Column &cells)
+{
+    if (!offersImport(n))
+        return Import::Occupied;
+    m_cells.at(n - 1) = cells;
     m_filled[n - 1] = true;
     m_clearAllEnabled = true;
     saveSlot(n);
     return Import::Done;
+}
+
+int ComparisonSlots::firstEmpty() const
+{
+    for (int n = 1; n <= SlotCount; ++n)
+        if (offersImport(n))
+            return n;
+    return 0;
 }
 
 void ComparisonSlots::clear(int n)

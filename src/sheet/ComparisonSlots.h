@@ -81,6 +81,11 @@ public:
     // texts of the rows, and stores the slot. NoValues when the main window
     // shows no ability values; nothing changes then.
     Import importBuild(int n, const BuildEngine &engine);
+    // Fills the empty slot n with cells read from a sheet or a post, and
+    // stores the slot, as an import does.
+    Import importCells(int n, const Column &cells);
+    // The first slot that offers an import, 0 when all five hold a build.
+    int firstEmpty() const;
     // Empties slot n and stores it.
     void clear(int n);
     // Empties every slot and stores all of them.

@@ -5,10 +5,15 @@
 #include "ClickLabel.h"
 #include "MessageBox.h"
 #include "RadarWindow.h"
+#include "SheetLoader.h"
 #include "Units.h"
 #include "WindowList.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -132,6 +137,14 @@ void ComparisonWindow::buildControls()
         ComDR[n - 1]->setAccessibleName(QStringLiteral("导入第%1栏").arg(n));
         ComClearSlot[n - 1]->setAccessibleName(QStringLiteral("清除第%1栏").arg(n));
         connect(ComDR[n - 1], &QPushButton::clicked, this, [this, n] { ComDR_Click(n); });
+        ComDR[n - 1]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(ComDR[n - 1], &QPushButton::customContextMenuRequested, this, [this, n](const QPoint &at) {
+            auto *menu = new QMenu(this);
+            menu->setObjectName(QStringLiteral("ComDRMenu%1").arg(n));
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->addAction(QStringLiteral("从剪贴板导入"), this, [this, n] { ComDR_Paste(n); });
+            menu->popup(ComDR[n - 1]->mapToGlobal(at));
+        });
         connect(ComClearSlot[n - 1], &QPushButton::clicked, this, [this, n] { ComClear_Click(n); });
     }
 
@@ -157,6 +170,9 @@ void ComparisonWindow::buildControls()
                       twipsRect(FrameLeft + FrameWidth - 900, BottomTop, 900, 420));
     ComClear->setAccessibleName(QStringLiteral("清空"));
     connect(ComClear, &QPushButton::clicked, this, [this] { ComClear_Click(); });
+
+    auto *paste = new QShortcut(QKeySequence::Paste, this);
+    connect(paste, &QShortcut::activated, this, &ComparisonWindow::pasteIntoFirstEmpty);
 }
 
 // ---- handlers -------------------------------------------------------------
@@ -203,6 +219,35 @@ void ComparisonWindow::ComDR_Click(int n)
     if (m_slots.importBuild(n, m_engine) == ComparisonSlots::Import::NoValues)
         MessageBox::show(QStringLiteral("能力值为空！请先设定出能力值后再试！"), MessageBox::Icon::Warning,
                          QStringLiteral("ZR角色助手提示！"));
+    render();
+}
+
+void ComparisonWindow::ComDR_Paste(int n)
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    pasteInto(n, clipboard ? clipboard->text() : QString());
+}
+
+void ComparisonWindow::pasteIntoFirstEmpty()
+{
+    const int n = m_slots.firstEmpty();
+    if (n == 0) {
+        MessageBox::show(QStringLiteral("五列都已有角色，请先清除一列再导入。"), MessageBox::Icon::Warning);
+        return;
+    }
+    ComDR_Paste(n);
+}
+
+void ComparisonWindow::pasteInto(int n, const QString &text)
+{
+    QString why;
+    const std::optional<ComparisonSlots::Column> cells = comparisonCells(text, &why);
+    if (!cells) {
+        // The reason may quote the pasted text: shown as plain text.
+        MessageBox::show(why, MessageBox::Icon::Warning);
+        return;
+    }
+    m_slots.importCells(n, *cells);
     render();
 }
 

@@ -42,6 +42,12 @@ public:
     // when the window is first shown.
     void Form_Load();
     void ComDR_Click(int n);
+    // "从剪贴板导入" on ComDR n's menu: the sheet or post on the clipboard
+    // into slot n.
+    void ComDR_Paste(int n);
+    // Ctrl+V: the same into the first empty slot; with all five full, a
+    // message and nothing changes.
+    void pasteIntoFirstEmpty();
     void ComClear_Click(int n); // one slot
     void ComClear_Click();      // all slots
     void Label_MouseDown(QLabel *label, Qt::MouseButton button);
@@ -77,6 +83,7 @@ private:
     void buildControls();
     ClickLabel *gridLabel(const QString &name, const QString &text, int left, int top, int width);
     void render();
+    void pasteInto(int n, const QString &text);
 
     const BuildEngine &m_engine;
     const QWidget *m_mainWindow;

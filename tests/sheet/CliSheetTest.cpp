@@ -1,6 +1,11 @@
 #include "CliSheetTest.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -11,13 +16,14 @@ struct Run {
     QString err;
 };
 
-Run cli(const QStringList &args)
+Run cli(const QStringList &args, const QString &command = QStringLiteral("sheet"), const QByteArray &input = {})
 {
     QProcess p;
     p.setProgram(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"));
-    p.setArguments(QStringList{QStringLiteral("sheet"), QStringLiteral("--data-dir"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)}
-                   + args);
+    p.setArguments(QStringList{command, QStringLiteral("--data-dir"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)} + args);
     p.start();
+    p.write(input);
+    p.closeWriteChannel();
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             QString::fromUtf8(p.readAllStandardError())};
@@ -72,4 +78,42 @@ void CliSheetTest::badInputStopsLikeBuild()
     QCOMPARE(r.out, QByteArray());
     QVERIFY2(r.err.contains(u"Xlian"), qPrintable(r.err));
     QCOMPARE(cli({}).status, 2);
+}
+
+// A sheet printed by one run loads in another: the same sheet byte for byte
+// (from a file or standard input), the comparison as one more line or as
+// the JSON field "sheet", and the status telling whether numbers differ.
+void CliSheetTest::fromSheetReplaysAndCompares()
+{
+    const QByteArray sheet = cli(GuardBuild).out;
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"s.txt"_qs));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(sheet);
+    file.close();
+
+    QCOMPARE(cli({u"--from-sheet"_qs, file.fileName()}).out, sheet);
+    const Run piped = cli({u"--from-sheet"_qs, u"-"_qs}, u"sheet"_qs, sheet);
+    QCOMPARE(piped.status, 0);
+    QCOMPARE(piped.out, sheet);
+
+    const Run table = cli({u"--from-sheet"_qs, file.fileName()}, u"build"_qs);
+    QCOMPARE(table.status, 0);
+    QVERIFY2(table.out.endsWith(u"\n已载入能力表：各项数值一致。\n"_qs.toUtf8()), table.out.constData());
+
+    QByteArray changed = sheet;
+    changed.replace("跑动：96", "跑动：97");
+    const Run json = cli({u"--json"_qs, u"--from-sheet"_qs, u"-"_qs}, u"build"_qs, changed);
+    QCOMPARE(json.status, 1);
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(json.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(o.value(u"sheet"_qs).toObject().value(u"agrees"_qs).toBool(true), false);
+    QCOMPARE(o.value(u"sheet"_qs).toObject().value(u"differences"_qs).toArray().size(), 1);
+
+    // Not with a character; a text that does not load.
+    QCOMPARE(cli({u"--from-sheet"_qs, file.fileName(), u"陆星河"_qs}, u"build"_qs).status, 2);
+    const Run bad = cli({u"--from-sheet"_qs, u"-"_qs}, u"build"_qs, "hello");
+    QCOMPARE(bad.status, 2);
+    QCOMPARE(bad.err, u"zrc-cli build: 未能载入：没有找到能力表或分享文字。\n"_qs);
 }

@@ -8,4 +8,5 @@ private Q_SLOTS:
     void printsTheSheetAsTheClipboardGetsIt();
     void printsThePostWithPost();
     void badInputStopsLikeBuild();
+    void fromSheetReplaysAndCompares();
 };

@@ -2,7 +2,9 @@
 #include "ComparisonPlacementTest.h"
 #include "ComparisonWindowTest.h"
 #include "PictureTest.h"
+#include "SheetLoaderTest.h"
 #include "SheetTest.h"
+#include "SheetTransferTest.h"
 
 #include "RunTestClasses.h"
 
@@ -14,6 +16,6 @@ int main(int argc, char *argv[])
     // Under a window manager (under-window-manager.sh): the placement alone.
     if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
         return runTestClasses<ComparisonPlacementTest>(argc, argv);
-    return runTestClasses<SheetTest, CliSheetTest, ComparisonWindowTest, ComparisonPlacementTest,
-                          PictureTest>(argc, argv);
+    return runTestClasses<SheetTest, SheetLoaderTest, SheetTransferTest, CliSheetTest, ComparisonWindowTest,
+                          ComparisonPlacementTest, PictureTest>(argc, argv);
 }

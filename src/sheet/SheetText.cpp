@@ -1,0 +1,184 @@
+#include "SheetText.h"
+
+#include "AbilitySheet.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int SeparatorLines[] = {2, 8, 14, 21, 26, 40};
+constexpr int VersionLine = 41;
+// A post is one line; longer lines are not looked into.
+constexpr qsizetype MaxPostLength = 4096;
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\u3000' || c == u'\u00A0'; }
+
+QStringView trimmedView(QStringView s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
+    return s.sliced(b, e - b);
+}
+
+bool isSeparator(QStringView line)
+{
+    const QStringView t = trimmedView(line);
+    if (t.size() < 3)
+        return false;
+    for (QChar c : t)
+        if (c != u'-')
+            return false;
+    return true;
+}
+
+// A caption without its blanks, ending in the full-width colon.
+QString normalCaption(QStringView caption)
+{
+    QString out;
+    for (QChar c : caption)
+        if (!isBlank(c))
+            out += c;
+    if (out.endsWith(u':'))
+        out.back() = u'：';
+    return out;
+}
+
+// Splits a line at its first colon (either width): the caption up to and
+// including the colon, normalised, and the value after it.
+bool splitLine(QStringView line, QString &caption, QStringView &value)
+{
+    const QStringView t = trimmedView(line);
+    qsizetype colon = -1;
+    for (qsizetype i = 0; i < t.size() && i < 16; ++i)
+        if (t[i] == u'：' || t[i] == u':') {
+            colon = i;
+            break;
+        }
+    if (colon < 0)
+        return false;
+    caption = normalCaption(t.first(colon + 1));
+    value = t.sliced(colon + 1);
+    return true;
+}
+
+const std::array<QString, SheetText::LineCount> &captions()
+{
+    static const std::array<QString, SheetText::LineCount> table = [] {
+        std::array<QString, SheetText::LineCount> c;
+        c[0] = QStringLiteral("角色：");
+        c[SheetText::PositionLine - 1] = QStringLiteral("职业：");
+        for (size_t i = 0; i < SheetFields.size(); ++i)
+            c[FirstFieldLine - 1 + i] = SheetFields[i].caption.toString();
+        for (int i = 0; i < AbilityCount; ++i)
+            c[SheetText::FirstAbilityLine - 1 + i] = Abilities[i].name.toString() + u'：';
+        c[SheetText::TotalLine - 1] = QStringLiteral("综合：");
+        return c;
+    }();
+    return table;
+}
+
+// "(…)" at the end of a value: the recommendation or a marker.
+QString withoutSuffix(QStringView value)
+{
+    if (value.endsWith(u')')) {
+        const qsizetype open = value.lastIndexOf(u'(');
+        if (open >= 0)
+            return value.first(open).toString();
+    }
+    return value.toString();
+}
+
+QString shortened(QStringView line)
+{
+    const QStringView t = trimmedView(line);
+    return t.size() > 30 ? t.first(30).toString() + u'…' : t.toString();
+}
+
+// The sheet whose first line is lines[first].
+SheetText readSheet(const QList<QStringView> &lines, qsizetype first)
+{
+    SheetText sheet;
+    sheet.kind = SheetText::Kind::Sheet;
+    for (int n = 1; n <= SheetText::LineCount; ++n) {
+        const qsizetype at = first + n - 1;
+        if (n >= VersionLine) // the version and author lines may be cut off
+            break;
+        if (at >= lines.size()) {
+            sheet.badLine = n;
+            sheet.problem = u"能力表在此中断（缺少“" + (sheetCaption(n).isEmpty() ? QStringLiteral("-----") : sheetCaption(n))
+                            + u"”行）。";
+            return sheet;
+        }
+        const QStringView line = lines[at];
+        if (std::find(std::begin(SeparatorLines), std::end(SeparatorLines), n) != std::end(SeparatorLines)) {
+            if (!isSeparator(line)) {
+                sheet.badLine = n;
+                sheet.problem = u"应为分隔线，却是“" + shortened(line) + u"”。";
+                return sheet;
+            }
+            continue;
+        }
+        QString caption;
+        QStringView value;
+        if (!splitLine(line, caption, value) || caption != normalCaption(captions()[n - 1])) {
+            sheet.badLine = n;
+            sheet.problem = u"应为“" + captions()[n - 1] + u"”行，却是“" + shortened(line) + u"”。";
+            return sheet;
+        }
+        const bool suffixed = n == SheetText::PositionLine
+                              || (n >= SheetText::FirstAbilityLine && n <= SheetText::TotalLine);
+        sheet.values[n - 1] = suffixed ? withoutSuffix(value) : value.toString();
+    }
+    return sheet;
+}
+
+SheetText readPost(QStringView line)
+{
+    static const QRegularExpression pattern = [] {
+        QStringList numbers;
+        for (const AbilityInfo &a : Abilities)
+            numbers.append(a.name.toString() + QStringLiteral("(.*?)"));
+        return QRegularExpression(QStringLiteral("我的#Hoopra-(.*?)#（职业：(.*?)，身高：(.*?)，等级：(.*?)，训练：(.*?)）")
+                                  + numbers.join(QStringLiteral("，")) + QStringLiteral("，综合(.*?)。（分享自"));
+    }();
+    SheetText post;
+    QString text = line.toString();
+    text.replace(QStringLiteral("%23"), QStringLiteral("#"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return post;
+    post.kind = SheetText::Kind::Post;
+    const int lineOf[] = {1, SheetText::PositionLine, SheetText::HeightLine, SheetText::LevelLine,
+                          SheetText::TrainingLine};
+    for (int i = 0; i < 5; ++i)
+        post.values[lineOf[i] - 1] = m.captured(i + 1);
+    for (int i = 0; i <= AbilityCount; ++i)
+        post.values[SheetText::FirstAbilityLine - 1 + i] = m.captured(6 + i);
+    return post;
+}
+
+} // namespace
+
+QString sheetCaption(int line)
+{
+    return line >= 1 && line <= SheetText::LineCount ? captions()[line - 1] : QString();
+}
+
+SheetText readSheetText(QStringView text)
+{
+    const QList<QStringView> lines = text.split(u'\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        QString caption;
+        QStringView value;
+        if (splitLine(lines[i], caption, value) && caption == u"角色：" && isSeparator(lines[i + 1]))
+            return readSheet(lines, i);
+    }
+    for (QStringView line : lines)
+        if (line.size() <= MaxPostLength && line.contains(u"Hoopra-"))
+            if (SheetText post = readPost(line); post.kind == SheetText::Kind::Post)
+                return post;
+    return {};
+}
