@@ -59,3 +59,15 @@ int roundHalfEven(double value)
         return -2147483647 - 1;
     return static_cast<int>(rounded);
 }
+
+bool startsWithNumber(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    if (i < text.size() && text[i] == u'.')
+        ++i;
+    return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
+}

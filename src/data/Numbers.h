@@ -11,6 +11,10 @@
 // a number beyond a double's range reads as the largest double of its sign.
 double leadingNumber(QStringView text);
 
+// Whether the text starts with a number by that rule: blanks, a sign, then a
+// digit or a point and a digit. "待定" and "v3.3" don't.
+bool startsWithNumber(QStringView text);
+
 // Plain decimal text of a number, as "%.15g" writes it: 52, 46.5, -3.
 QString plainNumber(double value);
 

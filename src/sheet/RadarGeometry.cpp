@@ -41,18 +41,6 @@ QRectF centredOn(QPointF at, double width, double height)
 
 } // namespace
 
-bool startsWithNumber(QStringView text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    if (i < text.size() && text[i] == u'.')
-        ++i;
-    return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
-}
-
 QList<RadarSeries> radarSeries(const std::function<QString(int, int)> &cell)
 {
     QList<RadarSeries> out;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Abilities.h"
+#include "Numbers.h"
 
 #include <QList>
 #include <QPointF>
@@ -25,9 +26,6 @@ struct RadarSeries {
 // (cell(n, row), n = 1 … 5). A slot is drawn when its 跑动 cell starts with a
 // number; every value is read by its leading number.
 QList<RadarSeries> radarSeries(const std::function<QString(int slot, int row)> &cell);
-
-// Whether the text starts with a number (blanks and a sign before it allowed).
-bool startsWithNumber(QStringView text);
 
 // The outer end of every axis: the largest value of the series rounded up to
 // a multiple of 10, and 10 at least.

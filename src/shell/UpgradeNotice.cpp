@@ -3,26 +3,9 @@
 #include "GameDatabase.h"
 #include "MessageBox.h"
 #include "NoticeTexts.h"
+#include "Numbers.h"
 #include "ShareWindowOpen.h"
 #include "Versions.h"
-
-namespace {
-
-// Whether the text starts with a number by the leading-number rule: blanks,
-// a sign, then a digit or a point and a digit. "待定" and "v3.3" don't.
-bool startsWithNumber(QStringView text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    if (i < text.size() && text[i] == u'.')
-        ++i;
-    return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
-}
-
-} // namespace
 
 bool upgradeNoticeTick(const GameDatabase &database)
 {
