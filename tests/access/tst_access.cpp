@@ -5,6 +5,7 @@
 #include "AppPaths.h"
 #include "ApplyPicks.h"
 #include "AssistantWiring.h"
+#include "BestBuildWiring.h"
 #include "BrowserTexts.h"
 #include "BuildState.h"
 #include "ComparisonWiring.h"
@@ -183,6 +184,7 @@ void AccessTest::everyWindowNamesItsControls()
     wireComparison(main);
     wireAssistants(main);
     wireZonePing(main);
+    wireBestBuild(main);
     MonkeyProgram program{main, nullptr};
     QStringList problems;
     // Every window, opened as a player opens it; the main window once more

@@ -46,8 +46,8 @@ void readFile(const QString &path, const QString &name, QList<DocExample> &out)
             continue;
         }
         QString command = prompt ? line.mid(2) : line;
-        if (command.startsWith(QStringLiteral("build/bin/zrc-cli")))
-            command = command.mid(10);
+        // Every zrc-cli of the line, a pipe's second one too, runs from PATH.
+        command.replace(QStringLiteral("build/bin/zrc-cli"), QStringLiteral("zrc-cli"));
         if (!command.startsWith(QStringLiteral("zrc-cli"))) {
             open = nullptr; // another program's example, or a line of its own
             continue;
