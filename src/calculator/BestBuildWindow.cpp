@@ -1,5 +1,6 @@
 #include "BestBuildWindow.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -84,7 +85,10 @@ BestBuildWindow::BestBuildWindow(const BuildEngine &build, RecordSource records,
     objective->setToolTip(QStringLiteral("一项能力、综合，或加权和，例如 三分=2,中投=1"));
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("目标："), this));
+    auto *objectiveCaption = new QLabel(QStringLiteral("目标："), this);
+    objectiveCaption->setBuddy(objective);
+    objective->lineEdit()->setAccessibleName(QStringLiteral("目标"));
+    top->addWidget(objectiveCaption);
     top->addWidget(objective, 1);
 
     auto *keepRow = new QHBoxLayout;
@@ -119,10 +123,17 @@ BestBuildWindow::BestBuildWindow(const BuildEngine &build, RecordSource records,
     values->verticalHeader()->setDefaultSectionSize(22);
     values->setMinimumHeight(22 * (AbilityCount + 2) + 4);
     values->setFocusPolicy(Qt::NoFocus);
+    // What a screen reader says for the table and its parts.
+    values->setAccessibleName(QStringLiteral("当前与最佳的能力值"));
+    values->horizontalHeader()->setAccessibleName(QStringLiteral("当前与最佳"));
+    values->verticalHeader()->setAccessibleName(QStringLiteral("能力"));
+    if (auto *corner = values->findChild<QAbstractButton *>())
+        corner->setAccessibleName(QStringLiteral("全选"));
 
     picks = new QPlainTextEdit(this);
     picks->setObjectName(QStringLiteral("picks"));
     picks->setReadOnly(true);
+    picks->setAccessibleName(QStringLiteral("最佳配置的选择"));
 
     auto *result = new QHBoxLayout;
     result->addWidget(values, 1);
