@@ -36,7 +36,10 @@ Main::Main(QWidget *parent)
     render();
 }
 
-Main::~Main() = default;
+Main::~Main()
+{
+    disconnectLabelsFrom(this);
+}
 
 void Main::wireHandlers()
 {

@@ -72,7 +72,10 @@ AnnouncementWindow::AnnouncementWindow(QWidget *mainWindow, QWidget *parent)
     Line4 = lines[3];
 }
 
-AnnouncementWindow::~AnnouncementWindow() = default;
+AnnouncementWindow::~AnnouncementWindow()
+{
+    disconnectLabelsFrom(this);
+}
 
 void AnnouncementWindow::setPages(const QUrl &titlePage, const QUrl &noticePage)
 {

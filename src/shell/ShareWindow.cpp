@@ -121,7 +121,10 @@ ShareWindow::ShareWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHi
     connect(Queding, &ClickLabel::clicked, this, &ShareWindow::Queding_Click);
 }
 
-ShareWindow::~ShareWindow() = default;
+ShareWindow::~ShareWindow()
+{
+    disconnectLabelsFrom(this);
+}
 
 ShareWindow *ShareWindow::existing() { return theWindow(); }
 

@@ -182,3 +182,9 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && isEnabled())
         Q_EMIT doubleClicked();
 }
+
+void disconnectLabelsFrom(QWidget *window)
+{
+    for (ClickLabel *label : window->findChildren<ClickLabel *>())
+        QObject::disconnect(label, nullptr, window, nullptr);
+}

@@ -100,3 +100,8 @@ void resetLooks(QWidget *window, const Rows &rows)
         if (auto *label = window->findChild<QLabel *>(row.label.toString()))
             applyLook(label, row.frame);
 }
+
+// A window's destructor calls this first: its closing moves the focus away
+// from its labels, and their signals must not reach a window whose own part
+// is already destroyed.
+void disconnectLabelsFrom(QWidget *window);
