@@ -1,3 +1,4 @@
+#include "CliOutput.h"
 #include "CliCommands.h"
 
 #include "AppPaths.h"
@@ -15,12 +16,6 @@
 // 0 when only notes (or nothing) were found, 2 for bad arguments.
 
 namespace {
-
-void writeOut(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
 
 int usage()
 {

@@ -1,3 +1,4 @@
+#include "CliOutput.h"
 #include "CliCommands.h"
 
 #include "ProfileFile.h"
@@ -6,7 +7,6 @@
 #include <QDir>
 
 #include <QFileInfo>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -25,7 +25,7 @@ using RegularFile::Problem;
 
 int fail(const QString &message)
 {
-    QTextStream(stderr) << "zrc-cli ini: " << message << '\n';
+    writeOut(stderr, u"zrc-cli ini: " + message + u'\n');
     return 2;
 }
 
@@ -55,11 +55,11 @@ int get(const QStringList &args)
     if (const Problem there = RegularFile::kind(args[0]); there != Problem::None)
         return failFile(there, args[0]);
     mIni::setIniFile(args[0], mIni::Access::ReadOnly);
-    const QByteArray line = mIni::IniRead(args[1], args[2]).toUtf8() + '\n';
+    const QString line = mIni::IniRead(args[1], args[2]) + u'\n';
     // A file that is there but cannot be read is no empty file.
     if (const Problem read = mIni::IniProblem(); read != Problem::None)
         return failFile(read, args[0]);
-    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    writeOut(stdout, line);
     return 0;
 }
 

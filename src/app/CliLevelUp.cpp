@@ -1,3 +1,4 @@
+#include "CliOutput.h"
 #include "CliCommands.h"
 
 #include "LevelUpModel.h"
@@ -10,17 +11,6 @@
 // saved box texts (SPEED "2000" when left out). The texts are read as the
 // window reads them, so "12abc" counts as 12 and "" as 0; an experience of 0
 // leaves the window's initial text unless the speed was refilled.
-
-namespace {
-
-void writeOut(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
-
-} // namespace
 
 int runLevelUpCommand(const QStringList &args)
 {

@@ -1,3 +1,4 @@
+#include "CliOutput.h"
 #include "CliCommands.h"
 
 #include "AppPaths.h"
@@ -21,13 +22,6 @@
 // file is missing.
 
 namespace {
-
-void writeOut(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
 
 int fail(const QString &message)
 {

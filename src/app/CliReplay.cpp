@@ -1,3 +1,4 @@
+#include "CliOutput.h"
 #include "CliReplay.h"
 
 #include "AppPaths.h"
@@ -55,13 +56,6 @@ SheetFile::Contents readSheetArgument(const QString &path)
 }
 
 } // namespace
-
-void writeOut(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
 
 int replayBuild(const ReplayCommand &command, const QStringList &args, const ReplayReport &report)
 {

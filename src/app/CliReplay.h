@@ -33,5 +33,3 @@ struct ReplayCommand {
 using ReplayReport = std::function<int(const BuildEngine &, const QSet<QString> &flags, const SheetLoad *sheet)>;
 int replayBuild(const ReplayCommand &command, const QStringList &args, const ReplayReport &report);
 
-// Writes text as UTF-8, exactly as given.
-void writeOut(FILE *stream, const QString &text);

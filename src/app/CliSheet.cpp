@@ -1,3 +1,4 @@
+#include "CliOutput.h"
 #include "CliCommands.h"
 #include "CliReplay.h"
 

@@ -1,6 +1,6 @@
 #include "CommandLineHelp.h"
 
-#include <cstdio>
+#include "CliOutput.h"
 
 namespace {
 
@@ -14,13 +14,6 @@ QString spelling(const CliOption &option)
         text += u' ' + option.valueName;
     // Long-only options line up under the long names of the others.
     return option.names.value(0).size() == 1 ? text : QStringLiteral("    ") + text;
-}
-
-void write(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
 }
 
 } // namespace
@@ -48,5 +41,5 @@ CliOption versionOption()
     return {{QStringLiteral("v"), QStringLiteral("version")}, QString(), QStringLiteral("显示版本")};
 }
 
-void writeOut(const QString &text) { write(stdout, text); }
-void writeErr(const QString &text) { write(stderr, text); }
+void writeOut(const QString &text) { writeOut(stdout, text); }
+void writeErr(const QString &text) { writeOut(stderr, text); }

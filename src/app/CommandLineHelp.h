@@ -18,6 +18,6 @@ QCommandLineOption parserOption(const CliOption &option);
 CliOption helpOption();
 CliOption versionOption();
 
-// Writes UTF-8 text to stdout or stderr at once.
+// Writes text to stdout or stderr at once (see CliOutput.h).
 void writeOut(const QString &text);
 void writeErr(const QString &text);

@@ -7,6 +7,7 @@
 #include "AbilitySheet.h"
 #include "AppPaths.h"
 #include "ClickLabel.h"
+#include "CodePage936.h"
 #include "Endpoints.h"
 #include "MessageBox.h"
 #include "RegularFile.h"
@@ -23,7 +24,6 @@
 #include <QMouseEvent>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 
 namespace {
 
@@ -67,8 +67,7 @@ QString readmeForViewer(const QString &readme)
     const RegularFile::Contents in = RegularFile::read(readme);
     if (!in.ok())
         return readme;
-    QStringDecoder gbk("GBK");
-    const QString text = gbk.decode(in.bytes);
+    const QString text = CodePage936::decode(in.bytes);
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (dir.isEmpty() || !QDir().mkpath(dir))
         return readme;

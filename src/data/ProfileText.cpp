@@ -1,31 +1,12 @@
 #include "ProfileText.h"
 
+#include "CodePage936.h"
+
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace ProfileText {
 
 namespace {
-
-// Qt reaches GBK through ICU. A Qt built without it has no "GBK"; the
-// system code page is then the best guess (936 on a Chinese Windows).
-QStringDecoder decoderFor(Encoding encoding)
-{
-    constexpr auto flags = QStringConverter::Flag::Stateless;
-    if (encoding == Encoding::Utf8)
-        return QStringDecoder(QStringConverter::Utf8, flags);
-    QStringDecoder decoder("GBK", flags);
-    return decoder.isValid() ? std::move(decoder) : QStringDecoder(QStringConverter::System, flags);
-}
-
-QStringEncoder encoderFor(Encoding encoding)
-{
-    constexpr auto flags = QStringConverter::Flag::Stateless;
-    if (encoding == Encoding::Utf8)
-        return QStringEncoder(QStringConverter::Utf8, flags);
-    QStringEncoder encoder("GBK", flags);
-    return encoder.isValid() ? std::move(encoder) : QStringEncoder(QStringConverter::System, flags);
-}
 
 char16_t foldAscii(char16_t c)
 {
@@ -36,17 +17,16 @@ char16_t foldAscii(char16_t c)
 
 QString decode(QByteArrayView bytes, Encoding encoding)
 {
+    if (encoding == Encoding::Gbk)
+        return CodePage936::decode(bytes);
     if (bytes.isEmpty())
         return QString();
-    // A stateless decoder silently drops a lead byte left at the very end;
-    // a trailing newline makes it come out as U+FFFD like any other broken
-    // sequence. Line ends are single bytes that never occur inside a
-    // multi-byte character, so the extra one is always the last character.
+    // Like GBK, a sequence cut off at the very end comes out as U+FFFD.
     QByteArray padded;
     padded.reserve(bytes.size() + 1);
     padded.append(bytes.data(), bytes.size());
     padded.append('\n');
-    QStringDecoder decoder = decoderFor(encoding);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(padded);
     if (text.endsWith(u'\n'))
         text.chop(1);
@@ -55,10 +35,9 @@ QString decode(QByteArrayView bytes, Encoding encoding)
 
 QByteArray encode(QStringView text, Encoding encoding)
 {
-    if (text.isEmpty())
-        return QByteArray();
-    QStringEncoder encoder = encoderFor(encoding);
-    return encoder.encode(text);
+    if (encoding == Encoding::Gbk)
+        return CodePage936::encode(text);
+    return text.toUtf8();
 }
 
 QString cutToGbkBytes(const QString &text, int maxBytes)
@@ -66,7 +45,6 @@ QString cutToGbkBytes(const QString &text, int maxBytes)
     // GBK never needs more than two bytes per UTF-16 unit.
     if (text.size() * 2 <= maxBytes)
         return text;
-    QStringEncoder encoder = encoderFor(Encoding::Gbk);
     int bytes = 0;
     qsizetype i = 0;
     while (i < text.size()) {
@@ -74,7 +52,7 @@ QString cutToGbkBytes(const QString &text, int maxBytes)
                                  && text[i + 1].isLowSurrogate()) ? 2 : 1;
         int size = 1;
         if (text[i].unicode() >= 0x80) {
-            const QByteArray one = encoder.encode(QStringView(text).mid(i, width));
+            const QByteArray one = CodePage936::encode(QStringView(text).mid(i, width));
             size = int(one.size());
         }
         if (bytes + size > maxBytes)

@@ -1,5 +1,7 @@
 #include "HttpGet.h"
 
+#include "CodePage936.h"
+
 #include "HttpTransport.h"
 #include "PluginPath.h"
 #include "RegularFile.h"
@@ -7,7 +9,6 @@
 #include <QCoreApplication>
 #include <QPluginLoader>
 #include <QPointer>
-#include <QStringDecoder>
 #include <QTimer>
 
 namespace {
@@ -54,10 +55,7 @@ HttpAnswer readLocalPage(const QString &path)
 
 QString decodeGbk(const QByteArray &bytes)
 {
-    QStringDecoder decoder("GBK");
-    if (!decoder.isValid())
-        decoder = QStringDecoder(QStringConverter::System);
-    return decoder.decode(bytes);
+    return CodePage936::decode(bytes);
 }
 
 HttpClient &HttpClient::instance()

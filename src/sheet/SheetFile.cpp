@@ -1,5 +1,6 @@
 #include "SheetFile.h"
 
+#include "CodePage936.h"
 #include "RegularFile.h"
 
 #include <QDir>
@@ -23,8 +24,7 @@ QString decode(const QByteArray &bytes)
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    QStringDecoder gbk("GBK");
-    return gbk.decode(bytes);
+    return CodePage936::decode(bytes);
 }
 
 QByteArray encode(const QString &sheet)

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdio>
+
+// Everything zrc-cli prints goes through here: UTF-8 text, exactly as
+// given, to standard output or standard error, flushed at once.
+void writeOut(FILE *stream, const QString &text);
