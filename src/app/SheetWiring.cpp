@@ -79,6 +79,16 @@ void SheetTransfer::paste()
 
 void SheetTransfer::loadText(const QString &text)
 {
+    // Files have the same limit, checked on their bytes in openFile.
+    if (!SheetFile::withinLimit(text)) {
+        tell(SheetLoadTexts::NotLoaded + SheetFile::TooLargeText, MessageBox::Icon::Warning);
+        return;
+    }
+    replay(text);
+}
+
+void SheetTransfer::replay(const QString &text)
+{
     // A scratch engine on the same data as the window's: the window's own
     // build changes only when the replay finished.
     const GameDatabase db(AppPaths::databasePath());
@@ -125,7 +135,7 @@ void SheetTransfer::openFile(const QString &path)
         tell(u"未能打开“" + QFileInfo(path).fileName() + u"”：" + in.problem, MessageBox::Icon::Warning);
         return;
     }
-    loadText(in.text);
+    replay(in.text);
 }
 
 bool SheetTransfer::eventFilter(QObject *watched, QEvent *event)

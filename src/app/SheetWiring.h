@@ -26,6 +26,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void replay(const QString &text);
+
     Main &m_main;
 };
 

@@ -5,6 +5,7 @@
 #include "ClickLabel.h"
 #include "MessageBox.h"
 #include "RadarWindow.h"
+#include "SheetFile.h"
 #include "SheetLoader.h"
 #include "Units.h"
 #include "WindowList.h"
@@ -240,6 +241,10 @@ void ComparisonWindow::pasteIntoFirstEmpty()
 
 void ComparisonWindow::pasteInto(int n, const QString &text)
 {
+    if (!SheetFile::withinLimit(text)) {
+        MessageBox::show(SheetLoadTexts::NotLoaded + SheetFile::TooLargeText, MessageBox::Icon::Warning);
+        return;
+    }
     QString why;
     const std::optional<ComparisonSlots::Column> cells = comparisonCells(text, &why);
     if (!cells) {

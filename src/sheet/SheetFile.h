@@ -2,10 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Sheets saved as files: UTF-8 with a byte-order mark and CR LF, as the
-// clipboard has them; opened from regular files of up to 1 MiB, read as
-// UTF-8 when the bytes are valid UTF-8 (mark optional), else as GBK.
+// clipboard has them; opened from regular files of up to 1 MiB. Pasted and
+// dropped text has the same limit, counted in UTF-8.
 namespace SheetFile {
 
 inline constexpr qint64 MaxBytes = 1024 * 1024;
@@ -17,8 +18,15 @@ struct Contents {
 };
 
 Contents read(const QString &path);
-// The text of bytes already read (from a file or standard input).
+// The text of bytes already read (from a file or standard input): UTF-16
+// with its byte-order mark; else UTF-8 (mark optional, bad bytes replaced),
+// unless that finds no sheet or post and GBK is tried instead.
 QString decode(const QByteArray &bytes);
+// The length of the text in UTF-8, without converting it.
+qint64 utf8Size(QStringView text);
+inline bool withinLimit(QStringView text) { return utf8Size(text) <= MaxBytes; }
+// Why pasted or dropped text is refused.
+inline const QString TooLargeText = QStringLiteral("文字超过 1 MiB（1048576 字节），不是能力表。");
 QByteArray encode(const QString &sheet);
 
 // "{角色}-{职业}-{等级}.txt", each character Windows forbids in file

@@ -2,7 +2,6 @@
 
 #include "AbilitySheet.h"
 
-#include <QRegularExpression>
 
 namespace {
 
@@ -135,29 +134,68 @@ SheetText readSheet(const QList<QStringView> &lines, qsizetype first)
     return sheet;
 }
 
+// The fixed texts of a post, in order; a value lies between each two.
+const QStringList &postSeparators()
+{
+    static const QStringList table = [] {
+        QStringList s{QStringLiteral("我的#Hoopra-"), QStringLiteral("#（职业："), QStringLiteral("，身高："),
+                      QStringLiteral("，等级："), QStringLiteral("，训练：")};
+        for (int i = 0; i < AbilityCount; ++i)
+            s.append((i == 0 ? QStringLiteral("）") : QStringLiteral("，")) + Abilities[i].name.toString());
+        s.append(QStringLiteral("，综合"));
+        s.append(QStringLiteral("。（分享自"));
+        return s;
+    }();
+    return table;
+}
+
+// Each value ends at the first place its following text appears. That is
+// the shortest reading, and if it finds no post then no reading does: a
+// later start only moves every later text further on. So one pass in order
+// decides, in time linear in the line.
 SheetText readPost(QStringView line)
 {
-    static const QRegularExpression pattern = [] {
-        QStringList numbers;
-        for (const AbilityInfo &a : Abilities)
-            numbers.append(a.name.toString() + QStringLiteral("(.*?)"));
-        return QRegularExpression(QStringLiteral("我的#Hoopra-(.*?)#（职业：(.*?)，身高：(.*?)，等级：(.*?)，训练：(.*?)）")
-                                  + numbers.join(QStringLiteral("，")) + QStringLiteral("，综合(.*?)。（分享自"));
-    }();
     SheetText post;
     QString text = line.toString();
     text.replace(QStringLiteral("%23"), QStringLiteral("#"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch())
+    const QStringList &separators = postSeparators();
+    qsizetype at = text.indexOf(separators[0]);
+    if (at < 0)
         return post;
+    at += separators[0].size();
+    QStringList values;
+    for (qsizetype i = 1; i < separators.size(); ++i) {
+        const qsizetype next = text.indexOf(separators[i], at);
+        if (next < 0)
+            return post;
+        values.append(text.sliced(at, next - at));
+        at = next + separators[i].size();
+    }
     post.kind = SheetText::Kind::Post;
     const int lineOf[] = {1, SheetText::PositionLine, SheetText::HeightLine, SheetText::LevelLine,
                           SheetText::TrainingLine};
     for (int i = 0; i < 5; ++i)
-        post.values[lineOf[i] - 1] = m.captured(i + 1);
+        post.values[lineOf[i] - 1] = values[i];
     for (int i = 0; i <= AbilityCount; ++i)
-        post.values[SheetText::FirstAbilityLine - 1 + i] = m.captured(6 + i);
+        post.values[SheetText::FirstAbilityLine - 1 + i] = values[5 + i];
     return post;
+}
+
+// Lines end in LF, CR LF or CR alone.
+QList<QStringView> splitLines(QStringView text)
+{
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\n' && text[i] != u'\r')
+            continue;
+        lines.append(text.sliced(start, i - start));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.sliced(start));
+    return lines;
 }
 
 } // namespace
@@ -169,16 +207,24 @@ QString sheetCaption(int line)
 
 SheetText readSheetText(QStringView text)
 {
-    const QList<QStringView> lines = text.split(u'\n');
+    // A broken sheet earlier in a chat log does not hide a good one later;
+    // when none is good, the first one's problem is told.
+    const QList<QStringView> lines = splitLines(text);
+    SheetText firstBroken;
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         QString caption;
         QStringView value;
-        if (splitLine(lines[i], caption, value) && caption == u"角色：" && isSeparator(lines[i + 1]))
-            return readSheet(lines, i);
+        if (splitLine(lines[i], caption, value) && caption == u"角色：" && isSeparator(lines[i + 1])) {
+            SheetText sheet = readSheet(lines, i);
+            if (sheet.ok())
+                return sheet;
+            if (firstBroken.kind == SheetText::Kind::None)
+                firstBroken = std::move(sheet);
+        }
     }
     for (QStringView line : lines)
         if (line.size() <= MaxPostLength && line.contains(u"Hoopra-"))
             if (SheetText post = readPost(line); post.kind == SheetText::Kind::Post)
                 return post;
-    return {};
+    return firstBroken;
 }

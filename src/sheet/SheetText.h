@@ -9,10 +9,14 @@
 // it) or the one-line share post. Reads text only; replaying it is
 // SheetLoader's work.
 //
-// A sheet survives what chat programs do to it: CR LF or LF, runs of blanks
+// A sheet survives what chat programs do to it: CR LF, LF or CR alone, runs of blanks
 // inside a caption collapsed or removed, a half-width ":" for "：", blanks
 // at the ends of a line, and its last line or two missing. A post may carry
 // "%23" or "#" for its topic marks.
+//
+// The first good sheet wins, then the first post; when neither is found,
+// the first sheet that could not be read tells why. Reading takes time
+// linear in the text.
 struct SheetText {
     enum class Kind { None, Sheet, Post };
     static constexpr int LineCount = 42;
