@@ -33,6 +33,12 @@ Problem fromErrno(int error)
     case EDQUOT:
 #endif
         return Problem::DiskFull;
+#ifdef ELOOP
+    case ELOOP:
+        return Problem::LinkLoop;
+#endif
+    case ENAMETOOLONG:
+        return Problem::NameTooLong;
     default:
         return Problem::Failed;
     }
@@ -50,6 +56,8 @@ QString describe(Problem problem)
     case Problem::NoPermission: return QStringLiteral("没有权限");
     case Problem::FolderMissing: return QStringLiteral("文件夹不存在");
     case Problem::DiskFull: return QStringLiteral("磁盘已满");
+    case Problem::LinkLoop: return QStringLiteral("符号链接绕成了圈");
+    case Problem::NameTooLong: return QStringLiteral("文件名或路径太长");
     case Problem::Failed: return QStringLiteral("读写失败");
     }
     return QString();
@@ -66,8 +74,10 @@ Problem kind(const QString &path)
     return info.isFile() ? Problem::None : Problem::NotRegular;
 #else
     struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return errno == EACCES ? Problem::NoPermission : Problem::Missing;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        const Problem p = fromErrno(errno);
+        return p == Problem::NoPermission || p == Problem::LinkLoop || p == Problem::NameTooLong ? p : Problem::Missing;
+    }
     return S_ISREG(st.st_mode) ? Problem::None : Problem::NotRegular;
 #endif
 }
@@ -204,6 +214,8 @@ Problem write(const QString &path, const QByteArray &bytes)
     const Problem there = kind(path);
     if (there == Problem::NotRegular)
         return there; // never replace a FIFO, a device or /dev/null
+    if (there == Problem::LinkLoop || there == Problem::NameTooLong)
+        return there;
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
         return Problem::FolderMissing;

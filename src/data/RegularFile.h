@@ -21,6 +21,8 @@ enum class Problem {
     NoPermission,  // the system refused access
     FolderMissing, // the folder to write into does not exist
     DiskFull,      // no space left
+    LinkLoop,      // symbolic links that lead round in a circle
+    NameTooLong,   // a name or path longer than the system takes
     Failed,        // any other failure of the system
 };
 
@@ -28,7 +30,8 @@ enum class Problem {
 // text of the program).
 QString describe(Problem problem);
 
-// What is at the path: None (a regular file), Missing or NotRegular.
+// What is at the path: None (a regular file), Missing or NotRegular; or
+// why it cannot be looked at (NoPermission, LinkLoop, NameTooLong).
 // Follows symbolic links: a link to a device is a device.
 Problem kind(const QString &path);
 
