@@ -1,3 +1,4 @@
+#include "CliInput.h"
 #include "CliOutput.h"
 #include "CliReplay.h"
 
@@ -9,7 +10,6 @@
 #include "SheetLoader.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <array>
 #include <cstdio>
@@ -46,16 +46,24 @@ SheetFile::Contents readSheetArgument(const QString &path)
 {
     if (path != u"-")
         return SheetFile::read(path);
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
-        return {QString(), QStringLiteral("无法读取标准输入")};
-    const QByteArray bytes = in.read(SheetFile::MaxBytes + 1);
-    if (bytes.size() > SheetFile::MaxBytes)
+    const CliInput::Input in = CliInput::readStandardInput(SheetFile::MaxBytes);
+    if (in.tooLarge)
         return {QString(), QStringLiteral("输入超过 1 MiB，不是能力表。")};
-    return {SheetFile::decode(bytes), QString()};
+    if (!in.ok())
+        return {QString(), u"读取标准输入失败：" + in.error};
+    return {SheetFile::decode(in.bytes), QString()};
 }
 
 } // namespace
+
+QString unreadableDatabase()
+{
+    const RegularFile::Contents file = RegularFile::read(AppPaths::databasePath());
+    if (file.ok())
+        return QString();
+    return u"无法读取游戏数据库 " + QDir::toNativeSeparators(AppPaths::databasePath()) + u"："
+           + RegularFile::describe(file.problem);
+}
 
 int replayBuild(const ReplayCommand &command, const QStringList &args, const ReplayReport &report)
 {
@@ -94,9 +102,8 @@ int replayBuild(const ReplayCommand &command, const QStringList &args, const Rep
 
     AppPaths::init(dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data-dir"), dataDir});
     // A database that cannot be read is named, not mistaken for one without the character.
-    if (const RegularFile::Contents file = RegularFile::read(AppPaths::databasePath()); !file.ok())
-        return fail(u"无法读取游戏数据库 " + QDir::toNativeSeparators(AppPaths::databasePath()) + u"："
-                    + RegularFile::describe(file.problem));
+    if (const QString why = unreadableDatabase(); !why.isEmpty())
+        return fail(why);
     const GameDatabase db(AppPaths::databasePath());
     if (sheetFile) {
         const SheetFile::Contents in = readSheetArgument(*sheetFile);

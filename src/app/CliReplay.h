@@ -33,3 +33,7 @@ struct ReplayCommand {
 using ReplayReport = std::function<int(const BuildEngine &, const QSet<QString> &flags, const SheetLoad *sheet)>;
 int replayBuild(const ReplayCommand &command, const QStringList &args, const ReplayReport &report);
 
+// Why the game database under AppPaths cannot be read, for a message;
+// empty when it can. A database that cannot be read is named, not mistaken
+// for one without the character.
+QString unreadableDatabase();
