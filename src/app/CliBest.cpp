@@ -105,6 +105,8 @@ int runBestCommand(const QStringList &args)
     }
 
     AppPaths::init(dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data-dir"), dataDir});
+    if (const QString why = unreadableDatabase(); !why.isEmpty())
+        return fail(why);
     const GameDatabase db(AppPaths::databasePath());
     if (!db.allCharacters().contains(character))
         return fail(u"没有这个角色: " + character);
@@ -118,7 +120,8 @@ int runBestCommand(const QStringList &args)
         return fail(result.reason);
 
     if (asJson) {
-        writeOut(stdout, QString::fromUtf8(QJsonDocument(json(character, *objective, result, ms)).toJson(QJsonDocument::Compact)) + u'\n');
+        writeOut(stdout, QString::fromUtf8(QJsonDocument(json(character, *objective, result, ms)).toJson(QJsonDocument::Compact)) + u'\n',
+                 CliText::Json);
     } else {
         writeOut(stdout, pickWords(result.picks).join(u' ') + u'\n');
         writeOut(stderr, valuesText(result, *objective));

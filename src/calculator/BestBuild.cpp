@@ -382,26 +382,38 @@ BestBuildResult findBestBuild(const BestBuildRequest &request)
         return result;
 
     // Name the first constraint, in answering order, that no build meets
-    // together with the ones before it.
-    QList<BestConstraint> ordered = request.constraints;
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const BestConstraint &a, const BestConstraint &b) { return int(a.list) < int(b.list); });
-    Constraints prefix;
-    QStringList before;
-    for (const BestConstraint &c : std::as_const(ordered)) {
-        prefix[int(c.list)] = c.item;
+    // together with the ones before it. A repeated constraint counts once;
+    // since each added constraint only narrows the builds, the first failing
+    // prefix is found by halving, a handful of searches for up to 25 lists.
+    QList<BestConstraint> ordered;
+    for (int i = 0; i < ListCount; ++i)
+        if (constraints[i])
+            ordered.append({ListId(i), *constraints[i]});
+    if (ordered.isEmpty()) {
+        result.reason = QStringLiteral("没有满足条件的配置：这个角色没有可选的职业");
+        return result;
+    }
+    qsizetype lo = 1, hi = ordered.size(); // the prefix of hi constraints has no build
+    while (lo < hi) {
+        const qsizetype mid = (lo + hi) / 2;
+        Constraints prefix;
+        for (qsizetype k = 0; k < mid; ++k)
+            prefix[int(ordered[k].list)] = ordered[k].item;
         const BestBuildResult r = search(request, prefix);
         if (r.status == BestBuildResult::Cancelled)
             return r;
-        if (r.status == BestBuildResult::NoBuild) {
-            result.reason = before.isEmpty()
-                ? QString(u"没有满足条件的配置：无法选择 " + word(c))
-                : QString(u"没有满足条件的配置：在 " + before.join(u' ') + u" 之后无法选择 " + word(c));
-            return result;
-        }
-        before.append(word(c));
+        if (r.status == BestBuildResult::NoBuild)
+            hi = mid;
+        else
+            lo = mid + 1;
     }
-    result.reason = QStringLiteral("没有满足条件的配置：这个角色没有可选的职业");
+    QStringList before;
+    for (qsizetype k = 0; k + 1 < hi; ++k)
+        before.append(word(ordered[k]));
+    const QString failing = word(ordered[hi - 1]);
+    result.reason = before.isEmpty()
+        ? QString(u"没有满足条件的配置：无法选择 " + failing)
+        : QString(u"没有满足条件的配置：在 " + before.join(u' ') + u" 之后无法选择 " + failing);
     return result;
 }
 
