@@ -75,7 +75,7 @@ int runBuildCommand(const QStringList &args)
             QJsonObject state = buildStateJson(engine);
             if (sheet)
                 state.insert(QStringLiteral("sheet"), sheetJson(*sheet));
-            writeOut(stdout, QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented)));
+            writeOut(stdout, QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented)), CliText::Json);
         } else {
             writeOut(stdout, table(engine));
             if (sheet)

@@ -1,8 +1,10 @@
 #include "CliOutput.h"
 
-void writeOut(FILE *stream, const QString &text)
+#include "TerminalText.h"
+
+void writeOut(FILE *stream, const QString &text, CliText kind)
 {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = (kind == CliText::Json ? TerminalText::escapedJson(text) : TerminalText::escaped(text)).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }

@@ -4,6 +4,9 @@
 
 #include <cstdio>
 
-// Everything zrc-cli prints goes through here: UTF-8 text, exactly as
-// given, to standard output or standard error, flushed at once.
-void writeOut(FILE *stream, const QString &text);
+// Everything zrc-cli prints goes through here: UTF-8 text to standard
+// output or standard error, flushed at once. Text is escaped for the
+// terminal (see TerminalText.h), since the values it quotes come from
+// outside; JSON keeps its own escapes (see TerminalText::escapedJson).
+enum class CliText { Escaped, Json };
+void writeOut(FILE *stream, const QString &text, CliText kind = CliText::Escaped);
