@@ -4,10 +4,25 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+// Standard error holds zrc-cli's own words only: Qt's notes about the
+// session it runs in (no XDG_RUNTIME_DIR without a login, say) are not the
+// user's business. A fatal message still says why the program stops.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietQtMessages);
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
