@@ -80,14 +80,14 @@ const std::array<QString, SheetText::LineCount> &captions()
 }
 
 // "(…)" at the end of a value: the recommendation or a marker.
-QString withoutSuffix(QStringView value)
+QStringView withoutSuffix(QStringView value)
 {
     if (value.endsWith(u')')) {
         const qsizetype open = value.lastIndexOf(u'(');
         if (open >= 0)
-            return value.first(open).toString();
+            return value.first(open);
     }
-    return value.toString();
+    return value;
 }
 
 QString shortened(QStringView line)
@@ -101,6 +101,9 @@ SheetText readSheet(const QList<QStringView> &lines, qsizetype first)
 {
     SheetText sheet;
     sheet.kind = SheetText::Kind::Sheet;
+    // Values are copied out only once the whole sheet has been read: a chat
+    // log may hold many broken ones.
+    std::array<QStringView, SheetText::LineCount> values;
     for (int n = 1; n <= SheetText::LineCount; ++n) {
         const qsizetype at = first + n - 1;
         if (n >= VersionLine) // the version and author lines may be cut off
@@ -129,8 +132,10 @@ SheetText readSheet(const QList<QStringView> &lines, qsizetype first)
         }
         const bool suffixed = n == SheetText::PositionLine
                               || (n >= SheetText::FirstAbilityLine && n <= SheetText::TotalLine);
-        sheet.values[n - 1] = suffixed ? withoutSuffix(value) : value.toString();
+        values[n - 1] = suffixed ? withoutSuffix(value) : value;
     }
+    for (int n = 0; n < SheetText::LineCount; ++n)
+        sheet.values[n] = values[n].toString();
     return sheet;
 }
 
@@ -156,14 +161,18 @@ const QStringList &postSeparators()
 SheetText readPost(QStringView line)
 {
     SheetText post;
-    QString text = line.toString();
-    text.replace(QStringLiteral("%23"), QStringLiteral("#"));
+    QString replaced;
+    if (line.contains(u"%23")) {
+        replaced = line.toString();
+        replaced.replace(QStringLiteral("%23"), QStringLiteral("#"));
+    }
+    const QStringView text = replaced.isNull() ? line : QStringView(replaced);
     const QStringList &separators = postSeparators();
     qsizetype at = text.indexOf(separators[0]);
     if (at < 0)
         return post;
     at += separators[0].size();
-    QStringList values;
+    QList<QStringView> values;
     for (qsizetype i = 1; i < separators.size(); ++i) {
         const qsizetype next = text.indexOf(separators[i], at);
         if (next < 0)
@@ -175,9 +184,9 @@ SheetText readPost(QStringView line)
     const int lineOf[] = {1, SheetText::PositionLine, SheetText::HeightLine, SheetText::LevelLine,
                           SheetText::TrainingLine};
     for (int i = 0; i < 5; ++i)
-        post.values[lineOf[i] - 1] = values[i];
+        post.values[lineOf[i] - 1] = values[i].toString();
     for (int i = 0; i <= AbilityCount; ++i)
-        post.values[SheetText::FirstAbilityLine - 1 + i] = values[5 + i];
+        post.values[SheetText::FirstAbilityLine - 1 + i] = values[5 + i].toString();
     return post;
 }
 
