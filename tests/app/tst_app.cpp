@@ -1,4 +1,5 @@
 #include "DocExamples.h"
+#include "TerminalText.h"
 
 #include <QFile>
 #include <QProcess>
@@ -78,6 +79,40 @@ class AppTest : public QObject {
 
 private Q_SLOTS:
     void docExamplesRun();
+
+    // What zrc-cli prints of a text from outside.
+    void terminalTextEscapes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keep");   // line breaks kept
+        QTest::addColumn<QString>("inCell"); // line breaks escaped too
+        QTest::newRow("plain") << u"陆星河 PG 45级"_qs << u"陆星河 PG 45级"_qs << u"陆星河 PG 45级"_qs;
+        QTest::newRow("title and clear") << u"\x1b]0;x\x07\x1b[2J109"_qs << u"\\x1b]0;x\\x07\\x1b[2J109"_qs
+                                         << u"\\x1b]0;x\\x07\\x1b[2J109"_qs;
+        QTest::newRow("NUL, DEL, backspace") << QString(u"a\0b\x7f\x08"_qs) << u"a\\x00b\\x7f\\x08"_qs
+                                             << u"a\\x00b\\x7f\\x08"_qs;
+        QTest::newRow("line breaks") << u"a\tb\r\nc\rd\n"_qs << u"a\tb\r\nc\rd\n"_qs
+                                     << u"a\\x09b\\x0d\\x0ac\\x0dd\\x0a"_qs;
+        QTest::newRow("C1 edges") << u"\u0080\u009b\u009f\u00a0"_qs << u"\\u0080\\u009b\\u009f\u00a0"_qs
+                                  << u"\\u0080\\u009b\\u009f\u00a0"_qs;
+        QTest::newRow("direction marks") << u"\u200d\u200e\u200f\u2029\u202a\u202e\u202f\u2065\u2066\u2069\u206a"_qs
+                                         << u"\u200d\\u200e\\u200f\u2029\\u202a\\u202e\u202f\u2065\\u2066\\u2069\u206a"_qs
+                                         << u"\u200d\\u200e\\u200f\u2029\\u202a\\u202e\u202f\u2065\\u2066\\u2069\u206a"_qs;
+        QTest::newRow("backslashes") << u"C:\\x1b\\"_qs << u"C:\\\\x1b\\\\"_qs << u"C:\\\\x1b\\\\"_qs;
+    }
+    void terminalTextEscapes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, keep);
+        QFETCH(QString, inCell);
+        QCOMPARE(TerminalText::escaped(text), keep);
+        QCOMPARE(TerminalText::escaped(text, TerminalText::LineBreaks::Escape), inCell);
+    }
+    void jsonKeepsItsEscapes()
+    {
+        QCOMPARE(TerminalText::escapedJson(u"{\"a\": \"\\u001b\\\\ \u009b\u202e 角\"}"_qs),
+                 u"{\"a\": \"\\u001b\\\\ \\u009b\\u202e 角\"}"_qs);
+    }
     void everyCommandHasHelp()
     {
         const QStringList names = listedCommands();

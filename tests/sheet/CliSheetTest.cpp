@@ -117,3 +117,49 @@ void CliSheetTest::fromSheetReplaysAndCompares()
     QCOMPARE(bad.status, 2);
     QCOMPARE(bad.err, u"zrc-cli build: 未能载入：没有找到能力表或分享文字。\n"_qs);
 }
+
+// Standard input is read to its end, as a pipe delivers it: a sheet after a
+// long chat log, more than 1 MiB refused, a read that fails named.
+void CliSheetTest::standardInputIsReadToItsEnd()
+{
+    const QByteArray sheet = cli(GuardBuild).out;
+    const QByteArray chat = QByteArray("老王：再来一局\n").repeated(10000); // 200 KB, more than a pipe holds
+    Run r = cli({u"--from-sheet"_qs, u"-"_qs}, u"sheet"_qs, chat + sheet);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, sheet);
+
+    r = cli({u"--from-sheet"_qs, u"-"_qs}, u"sheet"_qs, sheet + "\n" + chat.repeated(6));
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.err, u"zrc-cli sheet: -: 输入超过 1 MiB，不是能力表。\n"_qs);
+
+    // A folder as standard input: reading it fails.
+    QProcess p;
+    p.start(u"sh"_qs, {u"-c"_qs, u"exec \"$0\" sheet --data-dir \"$1\" --from-sheet - < /"_qs,
+                        QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 2);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.startsWith(u"zrc-cli sheet: -: 读取标准输入失败："_qs), qPrintable(err));
+}
+
+// Values quoted from a sheet or the command line reach the terminal
+// escaped: control characters as \xhh, C1 characters and direction marks
+// as \uhhhh, a backslash doubled. JSON keeps its own escapes.
+void CliSheetTest::quotedTextCannotDriveTheTerminal()
+{
+    QByteArray sheet = cli(GuardBuild).out;
+    sheet.replace("跑动：96", "跑动：\x1b]0;x\x07\x1b[2J96");
+    Run r = cli({u"--from-sheet"_qs, u"-"_qs}, u"build"_qs, sheet);
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.out.endsWith(u"跑动：能力表\\x1b]0;x\\x07\\x1b[2J96，本程序96\n"_qs.toUtf8()), r.out.constData());
+
+    r = cli({u"陆星河"_qs, u"ZYe=\u202Eab\\c\u009B"_qs}, u"build"_qs);
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.startsWith(u"zrc-cli build: ZYe 没有“\\u202eab\\\\c\\u009b”；可选: "_qs), qPrintable(r.err));
+
+    sheet.replace("\x1b]0;x\x07\x1b[2J96", "\xC2\x9B" "96");
+    r = cli({u"--json"_qs, u"--from-sheet"_qs, u"-"_qs}, u"build"_qs, sheet);
+    QVERIFY2(!r.out.contains("\xC2\x9B") && r.out.contains("\\u009b"), r.out.constData());
+    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    QVERIFY(o.value(u"sheet"_qs).toObject().value(u"message"_qs).toString().contains(u"能力表\u009B96"_qs));
+}

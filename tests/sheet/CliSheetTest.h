@@ -9,4 +9,6 @@ private Q_SLOTS:
     void printsThePostWithPost();
     void badInputStopsLikeBuild();
     void fromSheetReplaysAndCompares();
+    void standardInputIsReadToItsEnd();
+    void quotedTextCannotDriveTheTerminal();
 };

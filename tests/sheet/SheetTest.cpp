@@ -130,11 +130,25 @@ void SheetTest::postTextCarriesTheBuildOnOneLine()
 
 void SheetTest::wholeSheetAndPostByteForByte()
 {
-    // A build that fills every line: recommendation, a marker, an outfit,
-    // decorations and both teammates.
+    // A build that fills every line the wizard lets a build fill at once:
+    // recommendation, a marker, the three single pieces (two grades and the
+    // one-step one), pack, starter outfit, hair, three decorations and both
+    // teammates. Only the two sets read 不选择, as they must when the pieces
+    // are chosen.
     auto e = markedForward();
-    completeBuild(*e);
+    for (const char *pick : {"Dji=31级", "Xlian=训练Ⅰ", "Vip=VIP", "Youxie1=不选择", "Wuxie=不选择",
+                             "Shangyi1=三分+9", "Shangyi2=灌篮+3", "Xiayi1=篮板+7", "Xiayi2=抢断+2", "Xiezi1=跑动+5",
+                             "Jiaqiangbao1=近投+2", "Jiaqiangbao2=盖帽+2", "Xinshouzhuang=对抗+3", "Faxing=弹跳龙头",
+                             "Toubeibu=灌篮角", "Shoujianbu=中投+3", "Tuijiaobu=跑动+2", "DuiyouA1=三分角",
+                             "DuiyouA2=传球龙头", "DuiyouB1=近投角", "DuiyouB2=运球龙头"}) {
+        const QString p = QString::fromUtf8(pick);
+        const int refused = e->refused();
+        QVERIFY2(e->pick(*listByName(p.section(u'=', 0, 0)), p.section(u'=', 1)) && e->refused() == refused, pick);
+    }
     const AbilitySheet sheet = makeAbilitySheet(*e, 3.2f, Author);
+    // The values after the first page (跑动 39, 弹跳 72, 对抗 54, 传球 37,
+    // 运球 27, 篮板 55, 盖帽 38, 抢断 27, 中投 53, 三分 28, 灌篮 55, 近投 55)
+    // plus each pick's amount; a horn or dragon head is +3.
     const QString expectedSheet = QStringLiteral(
         "角色：白景行\r\n"
         "-----------------\r\n"
@@ -144,42 +158,42 @@ void SheetTest::wholeSheetAndPostByteForByte()
         "训练：训练Ⅰ\r\n"
         "VIP ：VIP\r\n"
         "-----------------\r\n"
-        "有鞋装：传球+7弹跳+6\r\n"
+        "有鞋装：不选择\r\n"
         "无鞋装：不选择\r\n"
-        "上  衣：不选择\r\n"
-        "下  衣：不选择\r\n"
-        "鞋  子：不选择\r\n"
+        "上  衣：三分+9 灌篮+3\r\n"
+        "下  衣：篮板+7 抢断+2\r\n"
+        "鞋  子：跑动+5\r\n"
         "-----------------\r\n"
-        "加强包：中投+2 运球+2\r\n"
-        "新手装：跑动+3\r\n"
-        "发  型：跑动龙头\r\n"
-        "装饰一：不选择\r\n"
-        "装饰二：跑动+1\r\n"
-        "装饰三：跑动+1\r\n"
+        "加强包：近投+2 盖帽+2\r\n"
+        "新手装：对抗+3\r\n"
+        "发  型：弹跳龙头\r\n"
+        "装饰一：灌篮角\r\n"
+        "装饰二：中投+3\r\n"
+        "装饰三：跑动+2\r\n"
         "-----------------\r\n"
-        "队友A角：不选择\r\n"
-        "队友A龙头：不选择\r\n"
-        "队友B角：不选择\r\n"
-        "队友B龙头：不选择\r\n"
+        "队友A角：三分角\r\n"
+        "队友A龙头：传球龙头\r\n"
+        "队友B角：近投角\r\n"
+        "队友B龙头：运球龙头\r\n"
         "-----------------\r\n"
-        "跑动：47(12↑)\r\n"
-        "弹跳：78\r\n"
-        "对抗：54\r\n"
-        "传球：44\r\n"
-        "运球：29\r\n"
-        "篮板：55\r\n"
-        "盖帽：38\r\n"
-        "抢断：27\r\n"
-        "中投：55\r\n"
-        "三分：28\r\n"
-        "灌篮：55\r\n"
-        "近投：55\r\n"
-        "综合：565(12↑)\r\n"
+        "跑动：46(12↑)\r\n"
+        "弹跳：75\r\n"
+        "对抗：57\r\n"
+        "传球：40\r\n"
+        "运球：30\r\n"
+        "篮板：62\r\n"
+        "盖帽：40\r\n"
+        "抢断：29\r\n"
+        "中投：56\r\n"
+        "三分：40\r\n"
+        "灌篮：61\r\n"
+        "近投：60\r\n"
+        "综合：596(12↑)\r\n"
         "-----------------\r\n"
         "本数据由【ZR角色助手 V3.2】计算生成\r\n"
         "作者微博【pages/author.html】");
     const QString expectedPost = QStringLiteral(
-        "【%23Hoopra%23】我的%23Hoopra-白景行%23（职业：PF，身高：偏高，等级：31级，训练：训练Ⅰ）跑动47，弹跳78，对抗54，传球44，运球29，篮板55，盖帽38，抢断27，中投55，三分28，灌篮55，近投55，综合565。（分享自:%23ZR角色助手%23V3.2丨作者:@QUILON）");
+        "【%23Hoopra%23】我的%23Hoopra-白景行%23（职业：PF，身高：偏高，等级：31级，训练：训练Ⅰ）跑动46，弹跳75，对抗57，传球40，运球30，篮板62，盖帽40，抢断29，中投56，三分40，灌篮61，近投60，综合596。（分享自:%23ZR角色助手%23V3.2丨作者:@QUILON）");
     QCOMPARE(sheet.text(), expectedSheet);
     QCOMPARE(sheet.post, expectedPost);
 }

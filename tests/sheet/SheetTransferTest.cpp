@@ -124,6 +124,7 @@ void SheetTransferTest::hostilePastesChangeNothing()
     w.build(guardBuild());
     const QString guard = w.sheet();
     const QStringList lines = guard.split(u"\r\n"_qs);
+    const QString TooLarge = u"未能载入：文字超过 1 MiB（1048576 字节），不是能力表。"_qs;
 
     struct Case {
         QString name;
@@ -131,7 +132,11 @@ void SheetTransferTest::hostilePastesChangeNothing()
         QString message; // the start of it
     };
     QList<Case> cases{
-        {u"10 MB of text"_qs, QString(u"一行很长的聊天记录，里面没有能力表。角色：谁\n"_qs).repeated(10 * 1024 * 1024 / 24), SheetLoadTexts::NoSheet},
+        // Over 1 MiB of UTF-8 is refused before it is read; 349,526 such
+        // characters are 1,048,578 bytes.
+        {u"10 MB of text"_qs, QString(u"一行很长的聊天记录，里面没有能力表。角色：谁\n"_qs).repeated(10 * 1024 * 1024 / 24), TooLarge},
+        {u"1 MiB and two bytes"_qs, QString(u"角"_qs).repeated(349526), TooLarge},
+        {u"exactly 1 MiB"_qs, guard + QString(1024 * 1024 - guard.toUtf8().size(), u' '), SheetLoadTexts::Agrees},
         {u"binary garbage"_qs, QString::fromLatin1(QByteArray("\x00\xff\x01\x7f\x80\r\n\x1b[31m", 12).repeated(5000)), SheetLoadTexts::NoSheet},
         {u"markup"_qs, QString(guard).replace(u"角色：陆星河"_qs, u"角色：<img src=\"/etc/passwd\"><b>x</b>"_qs),
          u"未能载入：第1行 没有角色“<img src=\"/etc/passwd\"><b>x</b>”。"_qs},
@@ -149,6 +154,21 @@ void SheetTransferTest::hostilePastesChangeNothing()
                       u"已载入能力表，但有1项数值不同（可能是数据版本不同）：\r\n"_qs + lines[line - 1].section(u'：', 0, 0)
                           + u"：能力表"_qs + QString::number(value.toDouble() + 1) + u"，本程序"_qs + value});
     }
+    // The other numbers: level, training, and both bonuses of the outfit label.
+    const struct {
+        int line;
+        QString from, to, message;
+    } numbers[] = {
+        {SheetText::LevelLine, u"45级"_qs, u"46级"_qs, u"未能载入：第5行 “等级”此时没有“46级”，可选："_qs},
+        {9, u"中投+11"_qs, u"中投+12"_qs, u"未能载入：第9行 “有鞋装”此时没有“中投+12”，可选："_qs},
+        {9, u"跑动+10"_qs, u"跑动+11"_qs, u"未能载入：第9行 “有鞋装”第二项此时没有“跑动+11”，可选："_qs},
+    };
+    for (const auto &n : numbers) {
+        QStringList changed = lines;
+        QVERIFY(changed[n.line - 1].contains(n.from));
+        changed[n.line - 1].replace(n.from, n.to);
+        cases.append({u"line "_qs + QString::number(n.line) + u": "_qs + n.to, changed.join(u"\r\n"_qs), n.message});
+    }
     for (const Case &c : std::as_const(cases)) {
         w.world.messages().clear();
         w.transfer->loadText(c.text);
@@ -157,6 +177,14 @@ void SheetTransferTest::hostilePastesChangeNothing()
         QVERIFY2(shown.startsWith(c.message), qPrintable(c.name + u": "_qs + shown.left(200)));
         QVERIFY2(w.sheet() == guard, qPrintable(c.name));
     }
+
+    // 训练Ⅲ is offered at 45级: the build takes it, and every number differs.
+    w.world.messages().clear();
+    w.transfer->loadText(QString(guard).replace(u"训练：训练Ⅱ"_qs, u"训练：训练Ⅲ"_qs));
+    QCOMPARE(w.world.messages().count(), 1);
+    QVERIFY2(w.world.messages().texts()[0].startsWith(u"已载入能力表，但有13项数值不同"_qs),
+             qPrintable(w.world.messages().texts()[0]));
+    QCOMPARE(w.main->engine().list(ListId::Xlian).text, u"训练Ⅲ"_qs);
 }
 
 void SheetTransferTest::filesSaveAndOpen()
@@ -201,13 +229,29 @@ void SheetTransferTest::filesSaveAndOpen()
     QVERIFY(big.open(QIODevice::WriteOnly));
     big.write(guard.toUtf8() + QByteArray(1024 * 1024, ' '));
     big.close();
-    for (const QString &name : {u"fifo"_qs, u"big.txt"_qs, u"missing.txt"_qs}) {
+    QVERIFY(QFile::link(u"loop"_qs, dir.filePath(u"loop"_qs)));
+    const QString longName = QString(u'长').repeated(5000) + u".txt"_qs;
+    const struct {
+        QString name, why;
+    } unopened[] = {
+        {u"fifo"_qs, u"不是普通文件（管道、设备、套接字或文件夹）"_qs},
+        {u"big.txt"_qs, u"文件超过 1 MiB，不是能力表。"_qs},
+        {u"missing.txt"_qs, u"找不到文件"_qs},
+        {u"loop"_qs, u"符号链接绕成了圈"_qs},
+        {longName, u"文件名或路径太长"_qs},
+    };
+    for (const auto &file : unopened) {
         w.world.messages().clear();
-        w.transfer->openFile(dir.filePath(name));
-        QCOMPARE(w.world.messages().count(), 1);
-        QVERIFY2(w.world.messages().texts()[0].startsWith(u"未能打开“"_qs + name + u"”："_qs),
-                 qPrintable(w.world.messages().texts()[0]));
+        w.transfer->openFile(dir.filePath(file.name));
+        QCOMPARE(w.world.messages().texts(), QStringList{u"未能打开“"_qs + file.name + u"”："_qs + file.why});
         QCOMPARE(w.sheet(), guard);
+    }
+    // Saved under those names: the same reasons.
+    for (const auto &file : {unopened[3], unopened[4]}) {
+        w.world.messages().clear();
+        dialogs.setAnswer(dir.filePath(file.name));
+        w.transfer->save();
+        QCOMPARE(w.world.messages().texts(), QStringList{u"未能保存能力表“"_qs + file.name + u"”："_qs + file.why});
     }
 
     // A dropped file opens.
@@ -260,6 +304,13 @@ void SheetTransferTest::comparisonSlotsTakePastes()
     paste(u"<b>hello</b>"_qs);
     window.pasteIntoFirstEmpty();
     QCOMPARE(world.messages().texts(), QStringList{SheetLoadTexts::NoSheet});
+    QCOMPARE(window.slots().firstEmpty(), 3);
+
+    // More than 1 MiB of UTF-8: refused before it is read.
+    world.messages().clear();
+    paste(sheet.text() + QString(u'角').repeated(349526));
+    window.pasteIntoFirstEmpty();
+    QCOMPARE(world.messages().texts(), QStringList{u"未能载入：文字超过 1 MiB（1048576 字节），不是能力表。"_qs});
     QCOMPARE(window.slots().firstEmpty(), 3);
 
     paste(sheet.text());
