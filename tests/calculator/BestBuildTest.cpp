@@ -291,6 +291,10 @@ void BestBuildTest::cliRefusals_data()
     QTest::newRow("refused horn") << QStringList{u"林晓风"_qs, u"DuiyouA1=三分角"_qs, u"Toubeibu=三分角"_qs,
                                                  u"--maximise"_qs, u"综合"_qs}
                                   << u"在 Toubeibu=三分角 之后无法选择 DuiyouA1=三分角"_qs;
+    QTest::newRow("a repeated constraint, named once")
+        << QStringList{u"林晓风"_qs, u"ZYe=G"_qs, u"ZYe=G"_qs, u"Xlian=无训练"_qs, u"ZYe=G"_qs, u"Dji=50级"_qs,
+                       u"--maximise"_qs, u"三分"_qs}
+        << u"zrc-cli best: 没有满足条件的配置：在 ZYe=G 之后无法选择 Dji=50级\n"_qs;
 }
 
 void BestBuildTest::cliRefusals()

@@ -95,6 +95,12 @@ void CliBuildTest::missingDatabaseIsNamed()
          QStringLiteral("zrc-cli build: 无法读取游戏数据库 /nonexistent/ZRCdata.dat：找不到文件\n")},
         {{QStringLiteral("sheet"), QStringLiteral("--data-dir"), dir.path(), QStringLiteral("普通角色")},
          u"zrc-cli sheet: 无法读取游戏数据库 " + dir.path() + u"/ZRCdata.dat：不是普通文件（管道、设备、套接字或文件夹）\n"},
+        {{QStringLiteral("best"), QStringLiteral("--data-dir"), QStringLiteral("/nonexistent"), QStringLiteral("陆星河"),
+          QStringLiteral("--maximise"), QStringLiteral("三分")},
+         QStringLiteral("zrc-cli best: 无法读取游戏数据库 /nonexistent/ZRCdata.dat：找不到文件\n")},
+        {{QStringLiteral("card"), QStringLiteral("--data-dir"), dir.path(), QStringLiteral("--out"),
+          dir.filePath(QStringLiteral("c.png")), QStringLiteral("普通角色")},
+         u"zrc-cli card: 无法读取游戏数据库 " + dir.path() + u"/ZRCdata.dat：不是普通文件（管道、设备、套接字或文件夹）\n"},
     };
     for (const auto &c : cases) {
         QProcess p;

@@ -99,10 +99,39 @@ void SavedBuildsTest::replay()
     QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(u'\n')));
 }
 
+namespace {
+
+// "传球+7" → 传球 and 7; "三分龙头" → 三分 and 0 (a special item).
+struct ItemWords {
+    QString ability;
+    int amount = 0;
+    QString special;
+};
+
+ItemWords itemWords(const QString &item)
+{
+    if (const qsizetype plus = item.indexOf(u'+'); plus > 0)
+        return {item.left(plus), item.mid(plus + 1).toInt(), {}};
+    for (const QString &special : {u"龙头"_qs, u"角"_qs})
+        if (item.endsWith(special))
+            return {item.chopped(special.size()), 0, special};
+    return {};
+}
+
+bool among(QStringView abilities, const QString &ability)
+{
+    return abilities.isEmpty() || abilities.split(u' ').contains(ability);
+}
+
+} // namespace
+
 // A changed cell of a bonus table must change some saved build's numbers:
-// every row of every table is used by at least one saved build.
+// every row of every table is used by at least one saved build, and every
+// amount of the outfit, second-list and fixed-list tables is picked.
 void SavedBuildsTest::everyBonusRowIsReplayed()
 {
+    // Cells of the item tables: (row, amount or special) picked by a build.
+    QSet<QPair<const void *, QString>> picked;
     QSet<const void *> used;
     const QDir dir(QStringLiteral(ZRC_TEST_SOURCE_DIR "/builds"));
     for (const QString &name : dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
@@ -114,10 +143,26 @@ void SavedBuildsTest::everyBonusRowIsReplayed()
             const CharacterRecord record = savedBuildRecord(b.toObject(), file);
             used.insert(&referenceRow(record.positionClass));
             QString position;
+            QHash<QString, ItemWords> inList; // the last item picked in each list
             for (const QJsonValue &p : b[u"picks"].toArray()) {
                 const QString pick = p.toString();
                 const QString list = pick.section(u'=', 0, 0);
                 const QString item = pick.section(u'=', 1);
+                const ItemWords words = itemWords(item);
+                inList[list] = words;
+                const std::optional<ListId> id = listByName(list);
+                for (const OutfitListRow &row : OutfitLists)
+                    if (id == row.list && words.amount && among(row.abilities, words.ability))
+                        picked.insert({&row, QString::number(words.amount)});
+                for (const FixedListRow &row : FixedLists)
+                    if (id == row.list && (words.amount || !words.special.isEmpty()))
+                        picked.insert({&row, words.special.isEmpty() ? QString::number(words.amount) : words.special});
+                for (const SecondListRow &row : SecondLists) {
+                    const ItemWords first = inList.value(listName(row.first));
+                    if (id == row.second && words.amount == row.secondAmount && among(row.secondAbilities, words.ability)
+                        && first.amount == row.firstAmount && among(row.firstAbilities, first.ability))
+                        picked.insert({&row, QString()});
+                }
                 if (list == u"ZYe") {
                     position = item;
                     for (const PositionBonusRow &row : PositionBonus)
@@ -161,5 +206,24 @@ void SavedBuildsTest::everyBonusRowIsReplayed()
     for (const VipRow &row : VipBonus)
         if (!used.contains(&row))
             unused.append(u"VIP " + row.vip.toString());
+    for (const OutfitListRow &row : OutfitLists)
+        for (int amount : {row.everyLevel, row.from16, row.from31})
+            if (!picked.contains({&row, QString::number(amount)}))
+                unused.append(u"outfit " + listName(row.list) + u" +" + QString::number(amount));
+    for (const SecondListRow &row : SecondLists)
+        if (!picked.contains({&row, QString()}))
+            unused.append(u"second list " + listName(row.first) + u' ' + row.firstAbilities.toString() + u" +"
+                          + QString::number(row.firstAmount));
+    for (const FixedListRow &row : FixedLists) {
+        QStringList cells;
+        if (!row.special.isEmpty())
+            cells.append(row.special.toString());
+        for (int amount : row.amounts)
+            if (amount)
+                cells.append(QString::number(amount));
+        for (const QString &cell : std::as_const(cells))
+            if (!picked.contains({&row, cell}))
+                unused.append(u"fixed list " + listName(row.list) + u' ' + cell);
+    }
     QVERIFY2(unused.isEmpty(), qPrintable(u"no saved build uses: " + unused.join(u", ")));
 }
