@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -131,6 +135,25 @@ void CliSheetTest::standardInputIsReadToItsEnd()
     r = cli({u"--from-sheet"_qs, u"-"_qs}, u"sheet"_qs, sheet + "\n" + chat.repeated(6));
     QCOMPARE(r.status, 2);
     QCOMPARE(r.err, u"zrc-cli sheet: -: 输入超过 1 MiB，不是能力表。\n"_qs);
+
+    // Typed into a terminal: each read returns one line, Ctrl+D ends it.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const QByteArray terminal = ::ptsname(master);
+    QProcess typed;
+    typed.setChildProcessModifier([terminal] {
+        const int fd = ::open(terminal.constData(), O_RDWR | O_NOCTTY);
+        ::dup2(fd, 0);
+    });
+    typed.start(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"),
+                {u"sheet"_qs, u"--data-dir"_qs, QStringLiteral(ZRC_TEST_SAMPLE_DIR), u"--from-sheet"_qs, u"-"_qs});
+    QVERIFY(typed.waitForStarted());
+    const QByteArray lines = QByteArray(sheet).replace("\r\n", "\n") + "\n\x04";
+    QCOMPARE(::write(master, lines.constData(), size_t(lines.size())), ssize_t(lines.size()));
+    QVERIFY(typed.waitForFinished(30000));
+    ::close(master);
+    QCOMPARE(typed.exitCode(), 0);
+    QCOMPARE(typed.readAllStandardOutput(), sheet);
 
     // A folder as standard input: reading it fails.
     QProcess p;
