@@ -5,6 +5,7 @@
 #include "PortraitWindow.h"
 #include "ShareWindowOpen.h"
 #include "Units.h"
+#include "WindowList.h"
 
 #include <QFile>
 #include <QLabel>
@@ -245,23 +246,34 @@ void PortraitWindowTest::negativeValueDrawsItsBarLeftOfX1()
     QCOMPARE(drawn.pixelColor(right, y), empty.pixelColor(right, y));
 }
 
-void PortraitWindowTest::besideByOuterGeometry()
+void PortraitWindowTest::linkOpensBesideItsOpenerOnTheScreen()
 {
-    using BesideWindow::Side;
-    const QRect anchor(500, 100, 400, 300);
-    const QSize outer(200, 250);
-    const int gap = twipsToPixels(200);
-    const QRect wide(0, 0, 1280, 1024);
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::Left, 200, wide), QPoint(500 - gap - 200, 100));
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::Right, 200, wide), QPoint(900 + gap, 100));
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, wide), QPoint(900 + gap, 100));
-    // Room of exactly its width on the right is not enough; a pixel more is.
-    const QRect exact(0, 0, 900 + gap + 200, 1024);
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, exact), QPoint(500 - gap - 200, 100));
-    const QRect roomy(0, 0, 900 + gap + 201, 1024);
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, roomy), QPoint(900 + gap, 100));
-    // A screen that doesn't start at 0 (a second monitor).
-    const QRect second(1280, 0, 1280, 1024);
-    QCOMPARE(BesideWindow::position(anchor.translated(1280, 0), outer, Side::RightIfRoom, 200, second),
-             QPoint(2180 + gap, 100));
+    // The offscreen screen is 800 × 800 and frames nothing: outer geometry
+    // is the window's own.
+    QCOMPARE(BesideWindow::screenArea(), QRect(0, 0, 800, 800));
+    QWidget main;
+    main.setGeometry(300, 100, 400, 400);
+    main.show();
+    BesideWindow::setMainWindow(&main);
+    QWidget window;
+    window.resize(300, 300);
+
+    // No room right of the main window: left of it, inside the screen.
+    WindowList::showFromLink(&window, &main);
+    QCOMPARE(window.geometry(), QRect(0, 100, 300, 300));
+    // Shown already and moved by the player: a link leaves it where it is.
+    window.move(50, 20);
+    WindowList::showFromLink(&window, &main);
+    QCOMPARE(window.pos(), QPoint(50, 20));
+    // Closed and opened again from another window: beside that one (below
+    // the main window, the only room it leaves).
+    window.close();
+    QWidget opener;
+    opener.setGeometry(650, 0, 150, 100);
+    opener.show();
+    main.setGeometry(0, 0, 600, 250);
+    WindowList::showFromLink(&window, &opener);
+    QCOMPARE(window.geometry(), QRect(0, 260, 300, 300));
+    BesideWindow::setMainWindow(nullptr);
+    WindowList::clear();
 }
