@@ -131,7 +131,8 @@ void ProfileFile::applyPending()
         if (!m_stamp.exists && !e.value.isNull())
             m_dirty = true; // a file not there yet is created even for an empty value
     m_pending.clear();
-    if (spliced != bytes())
+    // Unchanged comes back as the same bytes: no pass over a large file.
+    if (!spliced.isSharedWith(bytes()) && spliced != bytes())
         adopt(spliced);
 }
 
@@ -196,7 +197,7 @@ bool ProfileFile::endBatch()
     if (m_batch == 0 || --m_batch > 0)
         return true;
     applyPending();
-    const bool changed = m_dirty || bytes() != m_before;
+    const bool changed = m_dirty || (!bytes().isSharedWith(m_before) && bytes() != m_before);
     m_before.clear();
     m_dirty = false;
     if (!changed)

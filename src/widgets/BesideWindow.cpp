@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
@@ -92,8 +93,11 @@ void placeBesideOpener(QWidget *window, const QWidget *openedFrom)
 {
     if (!window)
         return;
-    // The size it will show with, before it is measured.
+    // The size it will show with, before it is measured: its layout may
+    // still have to grow it to the minimum its contents need.
     window->ensurePolished();
+    if (QLayout *layout = window->layout())
+        layout->activate();
     if (!window->testAttribute(Qt::WA_Resized))
         window->adjustSize();
     auto *placement = static_cast<OpenerPlacement *>(

@@ -248,32 +248,33 @@ void PortraitWindowTest::negativeValueDrawsItsBarLeftOfX1()
 
 void PortraitWindowTest::linkOpensBesideItsOpenerOnTheScreen()
 {
-    // The offscreen screen is 800 × 800 and frames nothing: outer geometry
-    // is the window's own.
+    // The offscreen screen is 800 × 800; its windows have thin frames.
     QCOMPARE(BesideWindow::screenArea(), QRect(0, 0, 800, 800));
+    const auto outer = [](const QWidget *w) { return BesideWindow::outerGeometry(w); };
+    const int gap = twipsToPixels(BesideWindow::OpenerGapTwips);
     QWidget main;
-    main.setGeometry(300, 100, 400, 400);
+    main.setGeometry(330, 100, 370, 400);
     main.show();
     BesideWindow::setMainWindow(&main);
     QWidget window;
     window.resize(300, 300);
 
-    // No room right of the main window: left of it, inside the screen.
+    // No room right of the main window: left of it, tops level.
     WindowList::showFromLink(&window, &main);
-    QCOMPARE(window.geometry(), QRect(0, 100, 300, 300));
+    QCOMPARE(outer(&window).topLeft(), QPoint(outer(&main).left() - gap - outer(&window).width(), outer(&main).top()));
     // Shown already and moved by the player: a link leaves it where it is.
     window.move(50, 20);
     WindowList::showFromLink(&window, &main);
     QCOMPARE(window.pos(), QPoint(50, 20));
-    // Closed and opened again from another window: beside that one (below
-    // the main window, the only room it leaves).
+    // Closed and opened again from another window: beside that one, or
+    // below the main window, the only room it leaves.
     window.close();
     QWidget opener;
     opener.setGeometry(650, 0, 150, 100);
     opener.show();
     main.setGeometry(0, 0, 600, 250);
     WindowList::showFromLink(&window, &opener);
-    QCOMPARE(window.geometry(), QRect(0, 260, 300, 300));
+    QCOMPARE(outer(&window).topLeft(), QPoint(0, outer(&main).bottom() + 1 + gap));
     BesideWindow::setMainWindow(nullptr);
     WindowList::clear();
 }
