@@ -28,7 +28,8 @@ public:
     explicit OpenerPlacement(QWidget *window) : QObject(window), m_window(window)
     {
         setObjectName(QLatin1String(Name));
-        connect(new FrameWatch(window), &FrameWatch::frameChanged, this, [this] {
+        m_watch = new FrameWatch(window);
+        connect(m_watch, &FrameWatch::frameChanged, this, [this] {
             if (m_placedUnframed)
                 place();
         });
@@ -51,12 +52,18 @@ private:
             return;
         const QRect mainOuter = main && main != m_window ? outerGeometry(main) : QRect();
         const QRect area = screenArea(opener);
-        moveOuterTo(m_window, Placement::besideOpener(outerGeometry(opener), outerGeometry(m_window).size(),
-                                                      twipsToPixels(OpenerGapTwips), area, mainOuter));
-        m_placedUnframed = frameMargins(m_window).isNull();
+        // A closed window reports no frame: it gets back the one it had.
+        QMargins frame = frameMargins(m_window);
+        if (frame.isNull() && !m_window->isVisible())
+            frame = m_watch->margins();
+        const QPoint at = Placement::besideOpener(outerGeometry(opener), m_window->size().grownBy(frame),
+                                                  twipsToPixels(OpenerGapTwips), area, mainOuter);
+        m_window->setGeometry(QRect(at + QPoint(frame.left(), frame.top()), m_window->size()));
+        m_placedUnframed = frame.isNull();
     }
 
     QWidget *m_window;
+    FrameWatch *m_watch = nullptr;
     QPointer<const QWidget> m_opener;
     bool m_placedUnframed = false;
 };
