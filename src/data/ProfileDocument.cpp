@@ -34,6 +34,23 @@ QStringView beforeNul(QStringView text)
     return nul < 0 ? text : text.left(nul);
 }
 
+// How many lines hold a byte beyond ASCII, counting up to `enough`.
+int linesBeyondAscii(QByteArrayView bytes, int enough)
+{
+    int lines = 0;
+    bool high = false;
+    for (char c : bytes) {
+        if (c == '\n' || c == '\r') {
+            if (high && ++lines >= enough)
+                return lines;
+            high = false;
+        } else if (uchar(c) & 0x80) {
+            high = true;
+        }
+    }
+    return lines + (high ? 1 : 0);
+}
+
 } // namespace
 
 ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
@@ -47,26 +64,37 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
     }
     // Line ends are single bytes that never occur inside a character, and
     // the decoders keep them, so the decoded text splits into the same lines
-    // as the bytes.
-    const QString text = decode(QByteArrayView(bytes).sliced(pos), doc.m_encoding);
-    qsizetype tpos = 0;
+    // as the bytes. A line of plain ASCII needs no decoder: a file of few
+    // other lines (most large files) decodes those one by one, a file of
+    // many decodes at once.
     const qsizetype n = bytes.size();
+    const bool decodeAll = linesBeyondAscii(QByteArrayView(bytes).sliced(pos), 1000) >= 1000;
+    const QString text = decodeAll ? decode(QByteArrayView(bytes).sliced(pos), doc.m_encoding) : QString();
+    qsizetype tpos = 0;
+    QString decoded;
 
     while (pos < n) {
         Line line;
         line.start = pos;
         qsizetype e = pos;
+        uchar high = 0;
         while (e < n && bytes[e] != '\r' && bytes[e] != '\n')
-            ++e;
+            high |= uchar(bytes[e++]);
         line.size = e - pos;
         if (e < n)
             line.endSize = (bytes[e] == '\r' && e + 1 < n && bytes[e + 1] == '\n') ? 2 : 1;
-
-        qsizetype te = tpos;
-        while (te < text.size() && text[te] != u'\r' && text[te] != u'\n')
-            ++te;
-        const QStringView lineText = QStringView(text).mid(tpos, te - tpos);
-        tpos = te + line.endSize;
+        QStringView lineText;
+        if (decodeAll) {
+            qsizetype te = tpos;
+            while (te < text.size() && text[te] != u'\r' && text[te] != u'\n')
+                ++te;
+            lineText = QStringView(text).mid(tpos, te - tpos);
+            tpos = te + line.endSize;
+        } else {
+            const QByteArrayView lineBytes = QByteArrayView(bytes).sliced(pos, line.size);
+            decoded = high & 0x80 ? decode(lineBytes, doc.m_encoding) : QString::fromLatin1(lineBytes);
+            lineText = decoded;
+        }
 
         const QStringView trimmed = trimBlanks(lineText);
         const qsizetype close = trimmed.lastIndexOf(u']');
@@ -165,50 +193,40 @@ QList<ProfileDocument::HeaderLine> ProfileDocument::headerLines() const
     return headers;
 }
 
+qsizetype ProfileDocument::newKeyAt(const Section &s, bool &breakFirst) const
+{
+    // At the end of the section, before any blank lines that part it from
+    // the next one.
+    breakFirst = false;
+    qsizetype last = s.header;
+    for (qsizetype i = s.end - 1; i > s.header; --i) {
+        if (!isBlankLine(QByteArrayView(m_bytes).sliced(m_lines[i].start, m_lines[i].size))) {
+            last = i;
+            break;
+        }
+    }
+    if (last < 0) // the nameless section, empty so far: the file's first line
+        return m_encoding == Encoding::Utf8 && m_bytes.startsWith(Utf8Bom) ? Utf8Bom.size() : 0;
+    const Line &after = m_lines[last];
+    breakFirst = after.endSize == 0;
+    return after.start + after.size + after.endSize;
+}
+
+bool ProfileDocument::endsInsideALine() const
+{
+    QByteArrayView content(m_bytes);
+    if (content.startsWith(Utf8Bom))
+        content = content.sliced(Utf8Bom.size());
+    return !content.isEmpty() && !content.endsWith('\n') && !content.endsWith('\r');
+}
+
 QByteArray ProfileDocument::withValue(const QString &section, const QString &key,
                                       const QString &value) const
 {
-    const QStringView sectionName = trimBlanks(section);
-    const QStringView keyName = trimBlanks(key);
-    const QByteArray valueBytes = encode(value, m_encoding);
-    QByteArray out = m_bytes;
-
-    if (const qsizetype i = findEntry(sectionName, keyName); i >= 0) {
-        // In place: the key keeps its spelling and the blanks around "=".
-        const Line &line = m_lines[i];
-        if (line.valueStart < 0) // a key without "=" gets one
-            return out.insert(line.start + line.size, '=' + valueBytes);
-        return out.replace(line.valueStart, line.start + line.size - line.valueStart, valueBytes);
-    }
-
-    const QByteArray entry = encode(keyName, m_encoding) + '=' + valueBytes + lineEnd();
-    if (const Section *s = findSection(sectionName)) {
-        // At the end of the section, before any blank lines that part it
-        // from the next one.
-        qsizetype last = s->header;
-        for (qsizetype i = s->end - 1; i > s->header; --i) {
-            if (!isBlankLine(QByteArrayView(m_bytes).sliced(m_lines[i].start, m_lines[i].size))) {
-                last = i;
-                break;
-            }
-        }
-        if (last < 0) // the nameless section, empty so far: the file's first line
-            return out.insert(m_encoding == Encoding::Utf8 ? Utf8Bom.size() : 0, entry);
-        const Line &after = m_lines[last];
-        if (after.endSize == 0)
-            return out.append(lineEnd()).append(entry);
-        return out.insert(after.start + after.size + after.endSize, entry);
-    }
-
-    QByteArrayView content = QByteArrayView(out);
-    if (content.startsWith(Utf8Bom))
-        content = content.sliced(Utf8Bom.size());
-    if (!content.isEmpty() && !content.endsWith('\n') && !content.endsWith('\r'))
-        out.append(lineEnd());
-    return out.append('[' + encode(sectionName, m_encoding) + ']' + lineEnd() + entry);
+    return withValues({{section, key, value.isNull() ? QString(QLatin1StringView("")) : value}});
 }
 
-QByteArray ProfileDocument::withValues(const QList<Edit> &edits, QList<Edit> &rest) const
+QByteArray ProfileDocument::withValues(const QList<Edit> &edits) const
 {
     struct Splice {
         qsizetype from = 0;
@@ -216,29 +234,93 @@ QByteArray ProfileDocument::withValues(const QList<Edit> &edits, QList<Edit> &re
         QByteArray bytes;
     };
     QHash<qsizetype, Splice> byLine; // the last edit of each line present
+    // Keys the file lacks, by section in the order first named, each key in
+    // the order first set; the first spelling of a name stays, the last
+    // value wins, and removing one added in the same batch drops it.
+    struct NewKey {
+        QString name;
+        QString value;
+    };
+    struct NewSection {
+        QString name;
+        QList<NewKey> keys;
+    };
+    QList<NewSection> added;
+    QHash<QString, qsizetype> addedAt; // folded section name -> index in added
     for (const Edit &e : edits) {
-        const qsizetype i = findEntry(trimBlanks(e.section), trimBlanks(e.key));
-        if (i < 0) {
-            rest.append(e);
+        const QStringView sectionName = trimBlanks(e.section);
+        const QStringView keyName = trimBlanks(e.key);
+        const qsizetype i = findEntry(sectionName, keyName);
+        if (i >= 0) {
+            const Line &line = m_lines[i];
+            if (e.value.isNull())
+                byLine.insert(i, {line.start, line.size + line.endSize, {}});
+            else if (line.valueStart < 0)
+                byLine.insert(i, {line.start + line.size, 0, '=' + encode(e.value, m_encoding)});
+            else
+                byLine.insert(i, {line.valueStart, line.start + line.size - line.valueStart, encode(e.value, m_encoding)});
             continue;
         }
-        const Line &line = m_lines[i];
-        if (e.value.isNull())
-            byLine.insert(i, {line.start, line.size + line.endSize, {}});
-        else if (line.valueStart < 0)
-            byLine.insert(i, {line.start + line.size, 0, '=' + encode(e.value, m_encoding)});
-        else
-            byLine.insert(i, {line.valueStart, line.start + line.size - line.valueStart, encode(e.value, m_encoding)});
+        const QString folded = foldName(sectionName);
+        auto at = addedAt.constFind(folded);
+        if (at == addedAt.cend()) {
+            if (e.value.isNull())
+                continue;
+            at = addedAt.insert(folded, added.size());
+            added.append({sectionName.toString(), {}});
+        }
+        QList<NewKey> &keys = added[*at].keys;
+        const auto same = std::find_if(keys.begin(), keys.end(), [&](const NewKey &k) { return sameName(k.name, keyName); });
+        if (e.value.isNull()) {
+            if (same != keys.end())
+                keys.erase(same);
+        } else if (same != keys.end()) {
+            same->value = e.value;
+        } else {
+            keys.append({keyName.toString(), e.value});
+        }
     }
-    if (byLine.isEmpty())
+
+    // Every change as a splice of the bytes: new keys at the end of their
+    // section, new sections at the end of the file.
+    QList<Splice> splices;
+    splices.reserve(byLine.size() + added.size());
+    for (auto it = byLine.cbegin(); it != byLine.cend(); ++it)
+        splices.append(*it);
+    const auto entries = [this](const QList<NewKey> &keys) {
+        QByteArray bytes;
+        for (const NewKey &k : keys)
+            bytes += encode(k.name, m_encoding) + '=' + encode(k.value, m_encoding) + lineEnd();
+        return bytes;
+    };
+    QByteArray newSections;
+    bool endBroken = false; // a new key went after a last line without a line end
+    for (const NewSection &n : std::as_const(added)) {
+        if (n.keys.isEmpty())
+            continue;
+        if (const Section *s = findSection(n.name)) {
+            bool breakFirst = false;
+            const qsizetype at = newKeyAt(*s, breakFirst);
+            splices.append({at, 0, (breakFirst ? lineEnd() : QByteArray()) + entries(n.keys)});
+            endBroken = endBroken || breakFirst;
+        } else {
+            newSections += '[' + encode(n.name, m_encoding) + ']' + lineEnd() + entries(n.keys);
+        }
+    }
+    if (!newSections.isEmpty())
+        splices.append({m_bytes.size(), 0, (endsInsideALine() && !endBroken ? lineEnd() : QByteArray()) + newSections});
+    if (splices.isEmpty())
         return m_bytes;
-    QList<qsizetype> lines = byLine.keys();
-    std::sort(lines.begin(), lines.end());
+    // In file order; where a change of a line and an insertion meet, the
+    // line's own change comes first.
+    std::stable_sort(splices.begin(), splices.end(), [](const Splice &a, const Splice &b) { return a.from < b.from; });
     QByteArray out;
-    out.reserve(m_bytes.size());
+    qsizetype grow = 0;
+    for (const Splice &s : std::as_const(splices))
+        grow += s.bytes.size();
+    out.reserve(m_bytes.size() + grow);
     qsizetype at = 0;
-    for (qsizetype i : lines) {
-        const Splice &s = byLine[i];
+    for (const Splice &s : std::as_const(splices)) {
         out.append(QByteArrayView(m_bytes).sliced(at, s.from - at)).append(s.bytes);
         at = s.from + s.size;
     }

@@ -36,16 +36,16 @@ public:
     QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
     QByteArray withoutKey(QStringView section, QStringView key) const;
 
-    // Many edits at once (a null value removes the key): the edits of keys
-    // the file holds are spliced into the bytes in one pass, the last edit
-    // of a key winning; edits of keys it lacks are left in `rest`, in
-    // order, for withValue one by one.
+    // Many edits at once (a null value removes the key), in one pass over
+    // the bytes: the last edit of a key wins; keys the file lacks go to the
+    // end of their section (new sections to the end of the file) in the
+    // order first set, as withValue one by one would put them.
     struct Edit {
         QString section;
         QString key;
         QString value;
     };
-    QByteArray withValues(const QList<Edit> &edits, QList<Edit> &rest) const;
+    QByteArray withValues(const QList<Edit> &edits) const;
 
     // Every key and header line in file order, with 1-based line numbers:
     // for checks of a file's layout. Keys before the first header belong to
@@ -85,6 +85,10 @@ private:
     };
 
     const Section *findSection(QStringView name) const;
+    // Where a new key of the section goes; breakFirst when the section's
+    // last line has no line end yet.
+    qsizetype newKeyAt(const Section &s, bool &breakFirst) const;
+    bool endsInsideALine() const;
     qsizetype findEntry(QStringView section, QStringView key) const;
     QByteArray lineEnd() const { return QByteArrayLiteral("\r\n"); }
 

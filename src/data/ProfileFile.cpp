@@ -80,7 +80,7 @@ void ProfileFile::refresh()
         // file since the stamp: never written over.
         m_unreadable = !contents.ok() && contents.problem != RegularFile::Problem::Missing;
     }
-    if (!s_caching || !m_loaded || bytes != m_doc.bytes())
+    if (!s_caching || !m_loaded || bytes != this->bytes())
         adopt(bytes);
     // Stamp taken before reading: a change during the read shows next time.
     m_stamp = stamp;
@@ -104,34 +104,43 @@ void ProfileFile::endReadGroup()
 
 void ProfileFile::adopt(const QByteArray &bytes)
 {
-    m_doc = ProfileDocument::parse(bytes);
-    ++m_parses;
+    // Parsed when first read: a write that ends a window's life (a close
+    // storing its slots) costs no parse of a large file.
+    m_unparsed = bytes;
+    m_stale = true;
+}
+
+const ProfileDocument &ProfileFile::doc()
+{
+    if (m_stale) {
+        m_doc = ProfileDocument::parse(m_unparsed);
+        ++m_parses;
+        m_unparsed = QByteArray();
+        m_stale = false;
+    }
+    return m_doc;
 }
 
 void ProfileFile::applyPending()
 {
     if (m_pending.isEmpty())
         return;
-    QList<ProfileDocument::Edit> rest;
-    const QByteArray spliced = m_doc.withValues(m_pending, rest);
-    m_pending.clear();
-    if (spliced != m_doc.bytes())
-        adopt(spliced);
-    for (const ProfileDocument::Edit &e : std::as_const(rest)) {
-        const QByteArray out = e.value.isNull() ? m_doc.withoutKey(e.section, e.key)
-                                                : m_doc.withValue(e.section, e.key, e.value);
-        if (out != m_doc.bytes())
-            adopt(out);
-        else if (!m_stamp.exists && !e.value.isNull())
+    // One splice and one parse for the whole batch, new keys included.
+    const QByteArray spliced = doc().withValues(m_pending);
+    for (const ProfileDocument::Edit &e : std::as_const(m_pending))
+        if (!m_stamp.exists && !e.value.isNull())
             m_dirty = true; // a file not there yet is created even for an empty value
-    }
+    m_pending.clear();
+    // Unchanged comes back as the same bytes: no pass over a large file.
+    if (!spliced.isSharedWith(bytes()) && spliced != bytes())
+        adopt(spliced);
 }
 
 QString ProfileFile::value(QStringView section, QStringView key)
 {
     refresh();
     applyPending(); // a read inside a batch sees the batch's writes
-    return m_doc.value(section, key);
+    return doc().value(section, key);
 }
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value)
@@ -153,8 +162,8 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
         m_pending.append({section, key, oneLine});
         return true;
     }
-    const QByteArray out = value.isNull() ? m_doc.withoutKey(section, key) : m_doc.withValue(section, key, oneLine);
-    if (out == m_doc.bytes() && (m_stamp.exists || value.isNull()))
+    const QByteArray out = value.isNull() ? doc().withoutKey(section, key) : doc().withValue(section, key, oneLine);
+    if (out == bytes() && (m_stamp.exists || value.isNull()))
         return true;
     if (!save(out))
         return false;
@@ -178,7 +187,7 @@ void ProfileFile::beginBatch()
     if (m_batch == 0) {
         refresh();
         m_dirty = false;
-        m_before = m_doc.bytes();
+        m_before = bytes();
     }
     ++m_batch;
 }
@@ -188,12 +197,12 @@ bool ProfileFile::endBatch()
     if (m_batch == 0 || --m_batch > 0)
         return true;
     applyPending();
-    const bool changed = m_dirty || m_doc.bytes() != m_before;
+    const bool changed = m_dirty || (!bytes().isSharedWith(m_before) && bytes() != m_before);
     m_before.clear();
     m_dirty = false;
     if (!changed)
         return true;
-    if (save(m_doc.bytes()))
+    if (save(bytes()))
         return true;
     m_loaded = false; // forget the edits that did not reach the disk
     return false;

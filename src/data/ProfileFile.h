@@ -65,11 +65,16 @@ public:
 private:
     void refresh();
     void adopt(const QByteArray &bytes);
+    const ProfileDocument &doc();
+    // The file as this object has it, parsed or not.
+    const QByteArray &bytes() const { return m_stale ? m_unparsed : m_doc.bytes(); }
     bool save(const QByteArray &bytes);
     void applyPending();
 
     QString m_path;
     ProfileDocument m_doc;
+    QByteArray m_unparsed; // the file, when it changed after m_doc was parsed
+    bool m_stale = false;
     FileStamp m_stamp;
     bool m_loaded = false;
     bool m_trusted = false;    // the stamp alone tells whether the file changed

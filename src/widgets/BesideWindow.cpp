@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
@@ -27,7 +28,8 @@ public:
     explicit OpenerPlacement(QWidget *window) : QObject(window), m_window(window)
     {
         setObjectName(QLatin1String(Name));
-        connect(new FrameWatch(window), &FrameWatch::frameChanged, this, [this] {
+        m_watch = new FrameWatch(window);
+        connect(m_watch, &FrameWatch::frameChanged, this, [this] {
             if (m_placedUnframed)
                 place();
         });
@@ -50,12 +52,18 @@ private:
             return;
         const QRect mainOuter = main && main != m_window ? outerGeometry(main) : QRect();
         const QRect area = screenArea(opener);
-        moveOuterTo(m_window, Placement::besideOpener(outerGeometry(opener), outerGeometry(m_window).size(),
-                                                      twipsToPixels(OpenerGapTwips), area, mainOuter));
-        m_placedUnframed = frameMargins(m_window).isNull();
+        // A closed window reports no frame: it gets back the one it had.
+        QMargins frame = frameMargins(m_window);
+        if (frame.isNull() && !m_window->isVisible())
+            frame = m_watch->margins();
+        const QPoint at = Placement::besideOpener(outerGeometry(opener), m_window->size().grownBy(frame),
+                                                  twipsToPixels(OpenerGapTwips), area, mainOuter);
+        m_window->setGeometry(QRect(at + QPoint(frame.left(), frame.top()), m_window->size()));
+        m_placedUnframed = frame.isNull();
     }
 
     QWidget *m_window;
+    FrameWatch *m_watch = nullptr;
     QPointer<const QWidget> m_opener;
     bool m_placedUnframed = false;
 };
@@ -92,8 +100,11 @@ void placeBesideOpener(QWidget *window, const QWidget *openedFrom)
 {
     if (!window)
         return;
-    // The size it will show with, before it is measured.
+    // The size it will show with, before it is measured: its layout may
+    // still have to grow it to the minimum its contents need.
     window->ensurePolished();
+    if (QLayout *layout = window->layout())
+        layout->activate();
     if (!window->testAttribute(Qt::WA_Resized))
         window->adjustSize();
     auto *placement = static_cast<OpenerPlacement *>(

@@ -8,11 +8,13 @@
 #include "BestBuildWiring.h"
 #include "BrowserTexts.h"
 #include "BuildState.h"
+#include "BesideWindow.h"
 #include "ComparisonWiring.h"
 #include "MessageRecorder.h"
 #include "MonkeyWindows.h"
 #include "OpenPage.h"
 #include "PingEcho.h"
+#include "RadarWindow.h"
 #include "SettingsPages.h"
 #include "SpokenAbility.h"
 #include "ZoneWiring.h"
@@ -28,9 +30,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,8 +100,9 @@ QStringList problemsOf(QWidget *window)
         if (!name.isEmpty() && frameCaptions.contains(name))
             problem(w, u"named by the frame’s caption “" + name + u'”');
         // A list that shows an item is named by that item: its caption
-        // must come through the Label relation.
-        if (qobject_cast<QComboBox *>(w) ? !captioned : name.trimmed().isEmpty() && !captioned)
+        // must come through the Label relation, unless it has a name of its own.
+        if (qobject_cast<QComboBox *>(w) ? !captioned && w->accessibleName().isEmpty()
+                                         : name.trimmed().isEmpty() && !captioned)
             problem(w, QStringLiteral("neither a name nor a caption"));
         if (auto *link = qobject_cast<ClickLabel *>(w)) {
             if (iface->role() != QAccessible::Link)
@@ -169,6 +174,8 @@ private Q_SLOTS:
     void keyboardBuildMatchesTheCommandLine();
     void linksWorkFromTheKeyboard();
     void valuesReadWithTheirMarkers();
+    void mainWindowTabOrder();
+    void windowsStayOnTheScreen();
 
 private:
     bool pickByKeys(Main &main, QComboBox *list, const QString &item);
@@ -201,7 +208,19 @@ void AccessTest::everyWindowNamesItsControls()
                                            {ListId::Xlian, QStringLiteral("训练Ⅱ")}, {ListId::Vip, QStringLiteral("VIP")},
                                            {ListId::Youxie1, QStringLiteral("中投+11")}}}),
              5);
-    problems << problemsOf(&main);
+    // Every settings page, the hidden ones too: each shown in turn as a
+    // player shows it, by a double-click on its caption.
+    for (int page = 0; page < 4; ++page) {
+        problems << problemsOf(&main);
+        QLabel *caption = nullptr;
+        for (QLabel *l : main.Settings->findChildren<QLabel *>(QStringLiteral("PageCaption")))
+            if (l->isVisibleTo(&main))
+                caption = l;
+        QVERIFY(caption);
+        const QString before = caption->parentWidget()->objectName();
+        QTest::mouseDClick(caption, Qt::LeftButton);
+        QVERIFY2(!caption->isVisibleTo(&main), qPrintable(before + u" is still the page shown"));
+    }
     // Windows opened from other windows.
     ComparisonWindow *comparison = comparisons(main)->defaultWindow();
     comparison->RadarLink_Click();
@@ -213,20 +232,38 @@ void AccessTest::everyWindowNamesItsControls()
         qWarning("%s", qPrintable(p));
     QVERIFY2(problems.isEmpty(), "a control a screen reader can't name (listed above)");
 
-    // The captions of the settings lists, as a screen reader says them.
-    QStringList captions;
-    for (ListId id : {ListId::ZYe, ListId::Sgao, ListId::Vip, ListId::Youxie2, ListId::DuiyouB2}) {
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(main.Settings->combo(id));
-        const auto labels = iface->relations(QAccessible::Label);
-        captions << (labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name));
+    // All 27 lists as a screen reader meets them, shown or not: the first
+    // list of a row by its caption (the Label relation, as the bridge sends
+    // it), the second by a name of its own.
+    const QList<std::pair<const char *, QString>> lists{
+        {"Qiudui", QStringLiteral("球队")}, {"Xingming", QStringLiteral("角色")},
+        {"ZYe", QStringLiteral("职业")}, {"Sgao", QStringLiteral("身高")}, {"Dji", QStringLiteral("等级")},
+        {"Xlian", QStringLiteral("训练")}, {"Vip", QStringLiteral("VIP")},
+        {"Youxie1", QStringLiteral("有鞋装")}, {"Youxie2", QStringLiteral("有鞋装（第二项）")},
+        {"Wuxie", QStringLiteral("无鞋装")},
+        {"Shangyi1", QStringLiteral("上衣")}, {"Shangyi2", QStringLiteral("上衣（第二项）")},
+        {"Xiayi1", QStringLiteral("下衣")}, {"Xiayi2", QStringLiteral("下衣（第二项）")},
+        {"Xiezi1", QStringLiteral("鞋子")}, {"Xiezi2", QStringLiteral("鞋子（第二项）")},
+        {"Jiaqiangbao1", QStringLiteral("加强包")}, {"Jiaqiangbao2", QStringLiteral("加强包（第二项）")},
+        {"Xinshouzhuang", QStringLiteral("新手装")}, {"Faxing", QStringLiteral("发型")},
+        {"Toubeibu", QStringLiteral("装饰一")}, {"Shoujianbu", QStringLiteral("装饰二")},
+        {"Tuijiaobu", QStringLiteral("装饰三")},
+        {"DuiyouA1", QStringLiteral("队友A角")}, {"DuiyouA2", QStringLiteral("队友A龙头")},
+        {"DuiyouB1", QStringLiteral("队友B角")}, {"DuiyouB2", QStringLiteral("队友B龙头")},
+    };
+    QStringList heard, expected;
+    for (const auto &[name, spoken] : lists) {
+        auto *box = main.findChild<QComboBox *>(QLatin1String(name));
+        QVERIFY2(box, name);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
+        QStringList labels;
+        for (const auto &[other, relation] : iface->relations(QAccessible::Label))
+            labels << other->text(QAccessible::Name);
+        const bool second = spoken.endsWith(QStringLiteral("（第二项）"));
+        heard << QLatin1String(name) + u": " + (second ? iface->text(QAccessible::Name) : labels.join(u'|'));
+        expected << QLatin1String(name) + u": " + spoken;
     }
-    // The second list of a row takes the caption of its row while it shows.
-    QCOMPARE(captions, QStringList({QStringLiteral("职业"), QStringLiteral("身高"), QStringLiteral("VIP"), QStringLiteral("有鞋装"), QStringLiteral("队友B龙头")}));
-    for (QComboBox *box : {main.Qiudui, main.Xingming}) {
-        const auto labels = QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
-        QCOMPARE(labels.size(), 1);
-        QCOMPARE(labels.first().first->text(QAccessible::Name), box == main.Qiudui ? QStringLiteral("球队") : QStringLiteral("角色"));
-    }
+    QCOMPARE(heard, expected);
     // Values read with caption and marker; the comparison cells with row and slot.
     const QString running = QAccessible::queryAccessibleInterface(main.Paodong)->text(QAccessible::Name);
     QVERIFY2(running.startsWith(u"跑动 " + main.Paodong->text() + u'，'), qPrintable(running));
@@ -373,6 +410,129 @@ void AccessTest::valuesReadWithTheirMarkers()
     };
     for (const auto &row : rows)
         QCOMPARE(spokenAbility(QStringLiteral("跑动"), row.value, row.marker), row.spoken);
+}
+
+void AccessTest::mainWindowTabOrder()
+{
+    // The whole chain, the lists and links of hidden pages included: Tab
+    // skips what is hidden or disabled and goes round in this order.
+    Main main;
+    QStringList chain;
+    QWidget *w = main.Qiudui;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus && w != &main)
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != main.Qiudui && chain.size() < 500);
+    const QStringList expected = QStringLiteral(
+        "Qiudui Qiudui2 Xingming Label_SBKK Label_XSTX "
+        "ZYe Sgao Dji Xlian Vip d2y1 d4y1 "
+        "Youxie1 Youxie2 Wuxie Shangyi1 Shangyi2 Xiayi1 Xiayi2 Xiezi1 Xiezi2 d1y2 d3y2 "
+        "Jiaqiangbao1 Jiaqiangbao2 Xinshouzhuang Faxing Toubeibu Shoujianbu d2y2 d4y2 "
+        "Tuijiaobu DuiyouA1 DuiyouA2 DuiyouB1 DuiyouB2 d1y1 d3y1 "
+        "Label_PD Label_TT Label_DK Label_CQ Label_YQ Label_LB Label_GM Label_QD Label_ZT Label_SF Label_GL Label_JT "
+        "label_ZH Label_NLDB Label_FZNL L_SJzs L_JNzs L_XQzs L_GG L_update Fankui fenxiang").split(u' ');
+    QVERIFY2(chain == expected, qPrintable(u"Tab goes " + chain.join(u' ')));
+}
+
+// A window's frame as the window manager has it, read from outside the
+// program: the client area from the X server, the frame from the manager.
+static QRect frameFromOutside(QWidget *w)
+{
+    const auto run = [](const QStringList &args) {
+        QProcess p;
+        p.start(args.first(), args.mid(1));
+        p.waitForFinished(5000);
+        return QString::fromLocal8Bit(p.readAllStandardOutput());
+    };
+    const QString id = QString::number(w->winId());
+    const QString info = run({QStringLiteral("xwininfo"), QStringLiteral("-id"), id});
+    const auto number = [&](const char *label) {
+        const qsizetype at = info.indexOf(QLatin1String(label));
+        return at < 0 ? 0 : info.mid(at + qstrlen(label)).section(u'\n', 0, 0).trimmed().toInt();
+    };
+    const QStringList extents = run({QStringLiteral("xprop"), QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")})
+                                    .section(u'=', 1).split(u',');
+    const int l = extents.value(0).trimmed().toInt(), r = extents.value(1).trimmed().toInt();
+    const int t = extents.value(2).trimmed().toInt(), b = extents.value(3).trimmed().toInt();
+    return QRect(number("Absolute upper-left X:") - l, number("Absolute upper-left Y:") - t,
+                 number("Width:") + l + r, number("Height:") + t + b);
+}
+
+void AccessTest::windowsStayOnTheScreen()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || qEnvironmentVariableIsEmpty("ZRC_TEST_UNDER_WM"))
+        QSKIP("needs X11 and a window manager: tests/access/windows-on-screen.sh runs it");
+    MessageRecorder messages;
+    setPageOpener([](const QUrl &) { return true; });
+    mPing::setBackend(std::make_shared<QuietEcho>());
+    Configuration::write(Configuration::VersionSection, Configuration::ProgramVersionKey, QStringLiteral("3.2"));
+    Main main;
+    wireComparison(main);
+    wireAssistants(main);
+    wireZonePing(main);
+    wireBestBuild(main);
+    MonkeyProgram program{main, nullptr};
+    program.guide = startThroughGuide(main); // the main window opens where zrc opens it
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(applyPicks(main, {Character, {{ListId::ZYe, QStringLiteral("PG")}, {ListId::Dji, QStringLiteral("45级")}}}) == 2);
+    const QRect screen = main.screen()->geometry();
+    // Borderless windows (announcement, share) get no frame: shown is enough.
+    const auto framed = [](QWidget *w) {
+        if (w->windowFlags() & Qt::FramelessWindowHint)
+            return QTest::qWaitForWindowExposed(w);
+        return QTest::qWaitFor([w] { return BesideWindow::frameMargins(w).top() > 0; }, 5000);
+    };
+    QVERIFY2(framed(&main), "no window manager framed the main window");
+    QTRY_VERIFY_WITH_TIMEOUT(screen.contains(frameFromOutside(&main)), 3000);
+    const QRect mainFrame = frameFromOutside(&main);
+    qInfo("screen %dx%d, Main at %d,%d %dx%d", screen.width(), screen.height(), mainFrame.x(), mainFrame.y(),
+          mainFrame.width(), mainFrame.height());
+
+    QStringList outside;
+    const auto check = [&](const QString &name, QWidget *w) {
+        if (!w || !framed(w)) {
+            outside << name + QStringLiteral(": not shown or never framed");
+            return;
+        }
+        // Placed again once framed: give it the time the frame takes (and
+        // report where it is if it never gets inside).
+        const bool inside = QTest::qWaitFor([&] { return screen.contains(frameFromOutside(w)); }, 3000);
+        Q_UNUSED(inside);
+        const QRect at = frameFromOutside(w);
+        qInfo("%-16s %5d,%5d %4dx%-4d%s", qPrintable(name), at.x(), at.y(), at.width(), at.height(),
+              at.intersects(frameFromOutside(&main)) && w != &main ? "  (covers Main)" : "");
+        if (!screen.contains(at))
+            outside << QStringLiteral("%1 at %2,%3 %4x%5").arg(name).arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height());
+    };
+    for (const MonkeyWindow &w : MonkeyWindows) {
+        const QString name = QString::fromLatin1(w.name);
+        if (name == u"Main" || name == u"News")
+            continue;
+        w.open(program);
+        QWidget *window = w.find(program);
+        check(name, window);
+        if (name == u"Nldb") {
+            auto *comparison = static_cast<ComparisonWindow *>(window);
+            comparison->RadarLink_Click();
+            check(QStringLiteral("Radar"), comparison->radar());
+            if (comparison->radar())
+                comparison->radar()->close();
+        }
+        // One at a time, as a player mostly has them; the main window back.
+        if (window && name != u"XsTx")
+            window->close();
+        main.showNormal();
+        QApplication::processEvents();
+    }
+    // The guide, as a first run after an update shows it.
+    main.hide();
+    Configuration::write(Configuration::VersionSection, Configuration::ProgramVersionKey, QStringLiteral("0"));
+    program.guide = startThroughGuide(main);
+    check(QStringLiteral("News"), program.guide.get());
+    for (const QString &o : outside)
+        qWarning("%s", qPrintable(o));
+    QVERIFY2(outside.isEmpty(), "a window lies outside the screen (listed above)");
 }
 
 int main(int argc, char *argv[])

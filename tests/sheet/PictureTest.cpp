@@ -207,6 +207,10 @@ void PictureTest::radarWindowFollowsItsSlotsAndSavesPng()
     world.build(u"石岩"_qs, {u"C"_qs, u"11级"_qs});
     clickOn(w->ComDR[2]);
     QCOMPARE(slotsOf(radar->chart->series()), (QList<int>{2, 3}));
+    // Minimised, the link brings it back, as every link does.
+    radar->setWindowState(radar->windowState() | Qt::WindowMinimized);
+    clickOn(w->RadarLink);
+    QVERIFY2(!radar->isMinimized(), "the link left the chart minimised");
 
     // The second comparison window has a chart of its own.
     Q_EMIT w->Zj->clicked();

@@ -5,6 +5,7 @@
 #include "PortraitWindow.h"
 #include "ShareWindowOpen.h"
 #include "Units.h"
+#include "WindowList.h"
 
 #include <QFile>
 #include <QLabel>
@@ -245,23 +246,36 @@ void PortraitWindowTest::negativeValueDrawsItsBarLeftOfX1()
     QCOMPARE(drawn.pixelColor(right, y), empty.pixelColor(right, y));
 }
 
-void PortraitWindowTest::besideByOuterGeometry()
+void PortraitWindowTest::linkOpensBesideItsOpenerOnTheScreen()
 {
-    using BesideWindow::Side;
-    const QRect anchor(500, 100, 400, 300);
-    const QSize outer(200, 250);
-    const int gap = twipsToPixels(200);
-    const QRect wide(0, 0, 1280, 1024);
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::Left, 200, wide), QPoint(500 - gap - 200, 100));
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::Right, 200, wide), QPoint(900 + gap, 100));
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, wide), QPoint(900 + gap, 100));
-    // Room of exactly its width on the right is not enough; a pixel more is.
-    const QRect exact(0, 0, 900 + gap + 200, 1024);
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, exact), QPoint(500 - gap - 200, 100));
-    const QRect roomy(0, 0, 900 + gap + 201, 1024);
-    QCOMPARE(BesideWindow::position(anchor, outer, Side::RightIfRoom, 200, roomy), QPoint(900 + gap, 100));
-    // A screen that doesn't start at 0 (a second monitor).
-    const QRect second(1280, 0, 1280, 1024);
-    QCOMPARE(BesideWindow::position(anchor.translated(1280, 0), outer, Side::RightIfRoom, 200, second),
-             QPoint(2180 + gap, 100));
+    // The offscreen screen is 800 × 800; its windows have thin frames.
+    QCOMPARE(BesideWindow::screenArea(), QRect(0, 0, 800, 800));
+    const auto outer = [](const QWidget *w) { return BesideWindow::outerGeometry(w); };
+    const int gap = twipsToPixels(BesideWindow::OpenerGapTwips);
+    QWidget main;
+    main.setGeometry(330, 100, 370, 400);
+    main.show();
+    BesideWindow::setMainWindow(&main);
+    QWidget window;
+    window.resize(300, 300);
+
+    // No room right of the main window: left of it, tops level.
+    WindowList::showFromLink(&window, &main);
+    QCOMPARE(outer(&window).topLeft(), QPoint(outer(&main).left() - gap - outer(&window).width(), outer(&main).top()));
+    // Shown already and moved by the player: a link leaves it where it is.
+    window.move(50, 20);
+    WindowList::showFromLink(&window, &main);
+    QCOMPARE(window.pos(), QPoint(50, 20));
+    // Closed and opened again from another window: beside that one, or
+    // below the main window, the only room it leaves.
+    window.close();
+    QWidget opener;
+    opener.setGeometry(650, 0, 150, 100);
+    opener.show();
+    main.setGeometry(0, 0, 600, 250);
+    WindowList::showFromLink(&window, &opener);
+    // Placed while closed, without its frame: again once the frame is back.
+    QTRY_COMPARE(outer(&window).topLeft(), QPoint(0, outer(&main).bottom() + 1 + gap));
+    BesideWindow::setMainWindow(nullptr);
+    WindowList::clear();
 }

@@ -15,7 +15,7 @@ private Q_SLOTS:
     void barsAndValuesFollowTheCalculator();
     void placedLeftOfTheMainWindow();
     void negativeValueDrawsItsBarLeftOfX1();
-    void besideByOuterGeometry();
+    void linkOpensBesideItsOpenerOnTheScreen();
 
 private:
     QTemporaryDir m_dir;
