@@ -36,6 +36,9 @@ struct Start {
     double paintedMs = 0;
     int objects = 0;      // shared objects loaded at the exposure
     qint64 mappedKiB = 0; // their mapped size
+    int paintedObjects = 0; // the same once the first paint is done
+    qint64 paintedKiB = 0;
+    QStringList loadedInPaint; // what the first paint made the loader map
 };
 
 // One start; milliseconds since the start for each stage the program reported.
@@ -62,7 +65,12 @@ std::optional<Start> startOnce(const QString &program, const QStringList &args,
         else if (f.size() == 3 && f[0] == "loaded-objects") {
             s.objects = f[1].toInt();
             s.mappedKiB = f[2].toLongLong();
-        } else if (f.size() == 2 && f[0] == "exposed")
+        } else if (f.size() == 3 && f[0] == "painted-objects") {
+            s.paintedObjects = f[1].toInt();
+            s.paintedKiB = f[2].toLongLong();
+        } else if (f.size() == 2 && f[0] == "loaded-in-paint")
+            s.loadedInPaint.append(QString::fromLocal8Bit(f[1]));
+        else if (f.size() == 2 && f[0] == "exposed")
             exposed = ms(f[1]);
         else if (f.size() == 2 && f[0] == "painted")
             painted = ms(f[1]);
@@ -215,7 +223,26 @@ int main(int argc, char *argv[])
         return QString::number(last.objects) + QStringLiteral(" objects, ") + QString::number(last.mappedKiB / 1024)
             + QStringLiteral(" MiB mapped");
     };
-    if (program.starts.last().objects > 0)
+    if (program.starts.last().objects > 0) {
         out << "loaded when exposed: bare " << objects(bareChinese) << "; zrc " << objects(program) << "\n";
+        const auto painted = [](const Series &s) -> QString {
+            const Start &last = s.starts.last();
+            return QString::number(last.paintedObjects) + QStringLiteral(" objects, ")
+                + QString::number(last.paintedKiB / 1024) + QStringLiteral(" MiB mapped");
+        };
+        out << "loaded when painted: bare " << painted(bareChinese) << "; zrc " << painted(program) << "\n";
+        for (const Series *s : {&bareChinese, &program})
+            for (const QString &object : s->starts.last().loadedInPaint)
+                out << "  loaded by " << s->name << "'s first paint: " << object << "\n";
+    }
+    // The figures that don't move with the machine's load: each program's
+    // instructions until exposed (callgrind's part 1) and during the first
+    // paint (part 2), cut there by the probe.
+    out << "instructions, whatever the load (part 1: until exposed, part 2: the first paint):\n"
+        << "  printf '[zrv]\\r\\nfver=3.2\\r\\nsver=3.1\\r\\n' >/tmp/zrc-bench.ini\n"
+        << "  ZRC_STARTUP_PROBE=1 valgrind --tool=callgrind --callgrind-out-file=cg.zrc.%p " << zrc << " --data-dir "
+        << bin.path() << " --config /tmp/zrc-bench.ini\n"
+        << "  ZRC_STARTUP_PROBE=1 valgrind --tool=callgrind --callgrind-out-file=cg.bare.%p " << bare << " --chinese\n"
+        << "  grep summary cg.*.1 cg.*.2\n";
     return 0;
 }

@@ -12,6 +12,12 @@
 #ifdef Q_OS_LINUX
 #  include <link.h>
 #endif
+#if __has_include(<valgrind/callgrind.h>)
+#  include <valgrind/callgrind.h>
+#  define ZRC_PROBE_MARK(name) CALLGRIND_DUMP_STATS_AT(name)
+#else
+#  define ZRC_PROBE_MARK(name)
+#endif
 
 // Start-up measurement, on when ZRC_STARTUP_PROBE=1. The program marks the
 // stages of its start-up ("stage <name> <ns>"); once the watched window is
@@ -23,7 +29,13 @@
 //
 // What was loaded: one "loaded <path>" line per shared object the dynamic
 // loader has mapped, "loaded-objects <count> <KiB mapped>", and the lines
-// the `extra` report gives (zrc: its translators).
+// the `extra` report gives (zrc: its translators); then what the first paint
+// added: "loaded-in-paint <path>" per object and "painted-objects <count>
+// <KiB mapped>" for all of them.
+//
+// Under callgrind the probe also cuts the counts at the exposure and at the
+// paint's end: part 1 of the output holds the instructions until the window
+// was exposed, part 2 those of the first paint.
 class ExposeProbe : public QObject {
 public:
     ExposeProbe(QWindow *window, std::function<bool()> ready, std::function<QStringList()> extra = {})
@@ -83,16 +95,27 @@ protected:
         if (!m_done && event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()
             && (!m_ready || m_ready())) {
             m_done = true;
+            ZRC_PROBE_MARK("exposed");
             std::printf("exposed %lld\n", static_cast<long long>(nowNs()));
-            QStringList loaded = loadedObjects();
+            const QStringList atExposure = loadedObjects();
+            QStringList report = atExposure;
             if (m_extra)
-                loaded += m_extra();
+                report += m_extra();
             // A widget window paints while it handles the exposure; this
             // runs once that is over.
-            QTimer::singleShot(0, qApp, [loaded] {
+            QTimer::singleShot(0, qApp, [atExposure, report] {
+                ZRC_PROBE_MARK("painted");
                 std::printf("painted %lld\n", static_cast<long long>(nowNs()));
-                for (const QString &line : loaded)
+                for (const QString &line : report)
                     std::printf("%s\n", line.toLocal8Bit().constData());
+                QStringList afterPaint = loadedObjects();
+                if (!afterPaint.isEmpty()) {
+                    const QString total = afterPaint.takeLast().replace(QStringLiteral("loaded-objects"), QStringLiteral("painted-objects"));
+                    for (const QString &line : std::as_const(afterPaint))
+                        if (!atExposure.contains(line))
+                            std::printf("loaded-in-paint %s\n", line.mid(7).toLocal8Bit().constData());
+                    std::printf("%s\n", total.toLocal8Bit().constData());
+                }
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });

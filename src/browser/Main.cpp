@@ -199,7 +199,7 @@ void Main::render()
     }
     if (m_engine.focusSerial() != m_seenFocus) {
         m_seenFocus = m_engine.focusSerial();
-        if (QWidget *w = findChild<QWidget *>(m_engine.focus()))
+        if (QWidget *w = control<QWidget>(m_engine.focus()))
             w->setFocus();
     }
     if (m_engine.refreshSerial() != m_seenRefresh) {
@@ -209,11 +209,22 @@ void Main::render()
     if (m_engine.blinkSerial() != m_seenBlink) {
         m_seenBlink = m_engine.blinkSerial();
         for (const QString &name : m_engine.takeTagged())
-            if (QLabel *label = findChild<QLabel *>(name))
+            if (QLabel *label = control<QLabel>(name))
                 label->setProperty("Tag", QStringLiteral("1"));
         Timer4->start();
         Timer5->start();
     }
+}
+
+// A control by its given name; one on a settings page not built yet is built
+// first.
+template <typename T>
+T *Main::control(const QString &name)
+{
+    if (T *found = findChild<T *>(name))
+        return found;
+    Settings->buildHiddenPages();
+    return findChild<T *>(name);
 }
 
 // HideAbilities also shrinks the portrait window back to the picture.

@@ -142,6 +142,8 @@ private:
     void setTipBold(bool bold);
     void portraitFollowsFrame();
     void hideAbilitiesOnPortrait();
+    template <typename T>
+    T *control(const QString &name);
 
     void exitRoutine();
     void centreWithPortrait();

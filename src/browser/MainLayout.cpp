@@ -5,6 +5,7 @@
 
 #include "BrowserTexts.h"
 #include "ClickLabel.h"
+#include "GroupBoxFrame.h"
 #include "PickListKeys.h"
 #include "SettingsPages.h"
 #include "Units.h"
@@ -26,6 +27,14 @@ T *named(T *w, const QString &name)
 {
     w->setObjectName(name);
     return w;
+}
+
+// A frame of the window: its frame is drawn without decoding a picture.
+QGroupBox *frame(QWidget *parent, const QString &name, const QString &title)
+{
+    auto *box = named(new QGroupBox(title, parent), name);
+    useBuiltInFrame(box);
+    return box;
 }
 
 QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width)
@@ -109,7 +118,7 @@ void Main::buildControls()
 
 void Main::buildCharacterFrame()
 {
-    Frame1 = named(new QGroupBox(QStringLiteral("角色基本信息"), this), QStringLiteral("Frame1"));
+    Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("角色基本信息"));
     place(Frame1, FrameLeft, CharacterTop, FrameWidth, CharacterHeight);
 
     // Two rows: the boxes and the look-around, then the record.
@@ -149,7 +158,7 @@ void Main::buildCharacterFrame()
 
 void Main::buildAbilityFrame()
 {
-    Frame4 = named(new QGroupBox(QStringLiteral("角色能力值信息"), this), QStringLiteral("Frame4"));
+    Frame4 = frame(this, QStringLiteral("Frame4"), QStringLiteral("角色能力值信息"));
     place(Frame4, FrameLeft, AbilityTop, FrameWidth, AbilityHeight);
 
     // Four rows of three abilities, in the shared order, then the total.
@@ -209,14 +218,14 @@ void Main::buildToolFrames()
     constexpr int LinkWidth = 960, LinkLeft = (ColumnWidth - LinkWidth) / 2;
     const auto row = [](int n) { return 300 + n * 360; };
 
-    Frame3 = named(new QGroupBox(QStringLiteral("其它实用功能"), this), QStringLiteral("Frame3"));
+    Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("其它实用功能"));
     place(Frame3, ColumnLeft, SettingsTop, ColumnWidth, ToolsHeight);
     L_SJzs = link(Frame3, QStringLiteral("L_SJzs"), QStringLiteral("升级助手"), LinkLeft, row(0), LinkWidth);
     L_JNzs = link(Frame3, QStringLiteral("L_JNzs"), QStringLiteral("技能助手"), LinkLeft, row(1), LinkWidth);
     L_XQzs = link(Frame3, QStringLiteral("L_XQzs"), QStringLiteral("选区助手"), LinkLeft, row(2), LinkWidth);
     L_GG = link(Frame3, QStringLiteral("L_GG"), QStringLiteral("街球公告"), LinkLeft, row(3), LinkWidth);
 
-    Frame5 = named(new QGroupBox(QStringLiteral("软件信息"), this), QStringLiteral("Frame5"));
+    Frame5 = frame(this, QStringLiteral("Frame5"), QStringLiteral("软件信息"));
     place(Frame5, ColumnLeft, InfoTop, ColumnWidth, InfoHeight);
     L_update = link(Frame5, QStringLiteral("L_update"), QStringLiteral("更新"), LinkLeft, row(0), LinkWidth);
     Fankui = link(Frame5, QStringLiteral("Fankui"), QStringLiteral("反馈"), LinkLeft, row(1), LinkWidth);

@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace {
 
@@ -69,6 +70,20 @@ SettingsPages::SettingsPages(BuildEngine &engine, QWidget *parent)
     Vip = addRow(Frame2, 4, QStringLiteral("V I P"), ListId::Vip);
     Sgao->setToolTip(HeightHint);
 
+    // Page links: the first digit of the name is the page a link shows.
+    d2y1 = addLink(Frame2, QStringLiteral("d2y1"), QStringLiteral("下 页"), 0);
+    d4y1 = addLink(Frame2, QStringLiteral("d4y1"), QStringLiteral("末 页"), 1);
+
+    m_focusSerial = engine.focusSerial();
+    render(engine);
+}
+
+void SettingsPages::buildHiddenPages()
+{
+    if (m_hiddenBuilt)
+        return;
+    m_hiddenBuilt = true;
+
     // Outfit page: second lists and result labels lie over their first lists.
     Youxie1 = addRow(Frame2_2, 0, QStringLiteral("有鞋装"), ListId::Youxie1);
     Youxie2 = addRow(Frame2_2, 0, QString(), ListId::Youxie2);
@@ -100,9 +115,6 @@ SettingsPages::SettingsPages(BuildEngine &engine, QWidget *parent)
     DuiyouB1 = addRow(Frame2_4, 3, QStringLiteral("队友B1"), ListId::DuiyouB1);
     DuiyouB2 = addRow(Frame2_4, 4, QStringLiteral("队友B2"), ListId::DuiyouB2);
 
-    // Page links: the first digit of the name is the page a link shows.
-    d2y1 = addLink(Frame2, QStringLiteral("d2y1"), QStringLiteral("下 页"), 0);
-    d4y1 = addLink(Frame2, QStringLiteral("d4y1"), QStringLiteral("末 页"), 1);
     d1y2 = addLink(Frame2_2, QStringLiteral("d1y2"), QStringLiteral("上 页"), 0);
     d3y2 = addLink(Frame2_2, QStringLiteral("d3y2"), QStringLiteral("下 页"), 1);
     d2y2 = addLink(Frame2_3, QStringLiteral("d2y2"), QStringLiteral("上 页"), 0);
@@ -110,8 +122,26 @@ SettingsPages::SettingsPages(BuildEngine &engine, QWidget *parent)
     d1y1 = addLink(Frame2_4, QStringLiteral("d1y1"), QStringLiteral("首 页"), 0);
     d3y1 = addLink(Frame2_4, QStringLiteral("d3y1"), QStringLiteral("上 页"), 1);
 
-    m_focusSerial = engine.focusSerial();
-    render(engine);
+    // Tab goes on from the first page's last link through the new pages'
+    // lists and links, page by page, as it did when they were built with it.
+    QWidget *previous = d4y1;
+    for (QFrame *page : {Frame2_2, Frame2_3, Frame2_4})
+        for (QWidget *w : page->findChildren<QWidget *>())
+            if (qobject_cast<QComboBox *>(w) || qobject_cast<ClickLabel *>(w)) {
+                setTabOrder(previous, w);
+                previous = w;
+            }
+    render(m_engine);
+}
+
+bool SettingsPages::event(QEvent *event)
+{
+    // The hidden pages wait until the window has painted once.
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &SettingsPages::buildHiddenPages);
+    }
+    return QWidget::event(event);
 }
 
 QFrame *SettingsPages::makePage(const QString &name)
@@ -138,6 +168,7 @@ QComboBox *SettingsPages::addRow(QFrame *page, int row, const QString &caption, 
     const int top = RowTop + row * RowPitch;
     if (!caption.isEmpty()) {
         auto *label = new QLabel(caption, page);
+        label->setTextFormat(Qt::PlainText);
         label->setGeometry(twipsRect(CaptionLeft, top, CaptionWidth, RowHeight));
         label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
         if (id == ListId::Sgao)
@@ -283,14 +314,18 @@ void SettingsPages::applyFocus()
         return;
     m_focusSerial = m_engine.focusSerial();
     if (auto opt = listByName(m_engine.focus()))
-        m_combos[int(*opt)]->setFocus(Qt::OtherFocusReason);
+        combo(*opt)->setFocus(Qt::OtherFocusReason);
 }
 
 void SettingsPages::render(const BuildEngine &engine)
 {
+    if (engine.page() != Page::Frame2)
+        buildHiddenPages();
     for (int i = 0; i < ListCount; ++i) {
-        const OptionList &l = engine.list(ListId(i));
         QComboBox *c = m_combos[i];
+        if (!c)
+            continue; // rendered once built
+        const OptionList &l = engine.list(ListId(i));
         if (m_shownItems[i] != l.items) {
             const QSignalBlocker block(c);
             c->clear();
@@ -309,8 +344,10 @@ void SettingsPages::render(const BuildEngine &engine)
             c->setHidden(!l.visible);
     }
     for (int i = 0; i < ResultCount; ++i) {
-        const ResultLabel &r = engine.result(ResultId(i));
         QLabel *label = m_results[i];
+        if (!label)
+            continue;
+        const ResultLabel &r = engine.result(ResultId(i));
         if (label->text() != r.text)
             label->setText(r.text);
         if (label->isHidden() == r.visible)

@@ -19,6 +19,11 @@ class QLabel;
 // after which Main renders the rest (abilities, markers, tip, portrait).
 // render() never runs a handler; Main calls it after the engine calls it
 // makes itself (character choice, team label).
+//
+// Only the first page is built with the window; the three hidden ones are
+// built just after its first paint, or earlier by buildHiddenPages(), which
+// everything that reads their controls calls first (combo(), resultLabel(),
+// page() and render() do). Until then their member pointers are null.
 class SettingsPages : public QWidget {
     Q_OBJECT
 public:
@@ -28,24 +33,44 @@ public:
     // differs from the screen is touched.
     void render(const BuildEngine &engine);
 
-    QComboBox *combo(ListId id) const { return m_combos[int(id)]; }
-    QLabel *resultLabel(ResultId id) const { return m_results[int(id)]; }
-    QFrame *page(Page p) const { return m_pages[int(p)]; }
+    // Builds the controls of the pages not shown, once; their tab order
+    // follows the first page's, as if built with it.
+    void buildHiddenPages();
 
-    // Controls, by their given names.
+    QComboBox *combo(ListId id)
+    {
+        buildHiddenPages();
+        return m_combos[int(id)];
+    }
+    QLabel *resultLabel(ResultId id)
+    {
+        buildHiddenPages();
+        return m_results[int(id)];
+    }
+    QFrame *page(Page p)
+    {
+        buildHiddenPages();
+        return m_pages[int(p)];
+    }
+
+    // Controls, by their given names (those of the hidden pages once built).
     QFrame *Frame2, *Frame2_2, *Frame2_3, *Frame2_4;
     QComboBox *ZYe, *Dji, *Sgao, *Xlian, *Vip;
-    QComboBox *Youxie1, *Youxie2, *Wuxie, *Shangyi1, *Shangyi2, *Xiayi1, *Xiayi2, *Xiezi1, *Xiezi2;
-    QComboBox *Jiaqiangbao1, *Jiaqiangbao2, *Xinshouzhuang, *Faxing, *Toubeibu, *Shoujianbu;
-    QComboBox *Tuijiaobu, *DuiyouA1, *DuiyouA2, *DuiyouB1, *DuiyouB2;
-    QLabel *Youxie, *Shangyi, *Xiayi, *Xiezi, *Jiaqiangbao;
-    QLabel *d1y1, *d1y2, *d2y1, *d2y2, *d3y1, *d3y2, *d4y1, *d4y2;
+    QComboBox *Youxie1 = nullptr, *Youxie2 = nullptr, *Wuxie = nullptr, *Shangyi1 = nullptr, *Shangyi2 = nullptr,
+              *Xiayi1 = nullptr, *Xiayi2 = nullptr, *Xiezi1 = nullptr, *Xiezi2 = nullptr;
+    QComboBox *Jiaqiangbao1 = nullptr, *Jiaqiangbao2 = nullptr, *Xinshouzhuang = nullptr, *Faxing = nullptr,
+              *Toubeibu = nullptr, *Shoujianbu = nullptr;
+    QComboBox *Tuijiaobu = nullptr, *DuiyouA1 = nullptr, *DuiyouA2 = nullptr, *DuiyouB1 = nullptr, *DuiyouB2 = nullptr;
+    QLabel *Youxie = nullptr, *Shangyi = nullptr, *Xiayi = nullptr, *Xiezi = nullptr, *Jiaqiangbao = nullptr;
+    QLabel *d2y1, *d4y1;
+    QLabel *d1y1 = nullptr, *d1y2 = nullptr, *d2y2 = nullptr, *d3y1 = nullptr, *d3y2 = nullptr, *d4y2 = nullptr;
 
 Q_SIGNALS:
     // A pick or a page link changed the engine; the pages are rendered already.
     void changed();
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -66,4 +91,6 @@ private:
     std::array<QFrame *, 4> m_pages{};
     QLabel *m_rowCaption = nullptr;
     quint64 m_focusSerial = 0;
+    bool m_hiddenBuilt = false;
+    bool m_painted = false;
 };

@@ -1,7 +1,10 @@
+#include "GroupBoxFrame.h"
 #include "ProgramIcon.h"
 
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QGroupBox>
+#include <QStyle>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -104,10 +107,14 @@ private Q_SLOTS:
         const QStringList lines = QString::fromLocal8Bit(zrc.readAllStandardOutput()).split(u'\n');
         QVERIFY2(!lines.filter(QStringLiteral("exposed ")).isEmpty(), qPrintable(lines.join(u'\n')));
 
+        // What the first paint loaded counts too: the window isn't up before it.
+        QVERIFY2(!lines.filter(QStringLiteral("painted-objects ")).isEmpty(), qPrintable(lines.join(u'\n')));
         QStringList loaded, translators;
         for (const QString &line : lines) {
             if (line.startsWith(QStringLiteral("loaded /")))
                 loaded.append(line.mid(7));
+            else if (line.startsWith(QStringLiteral("loaded-in-paint /")))
+                loaded.append(line.mid(16));
             else if (line.startsWith(QStringLiteral("translator ")))
                 translators.append(line.mid(11));
         }
@@ -116,7 +123,7 @@ private Q_SLOTS:
             QVERIFY2(!object.contains(QStringLiteral("Qt6Network")) && !object.contains(QStringLiteral("Qt6WebEngine"))
                          && !object.contains(QStringLiteral("/imageformats/")) && !object.contains(QStringLiteral("/zrc-http"))
                          && !object.contains(QStringLiteral("/zrc-webview")),
-                     qPrintable(u"loaded before the window showed: " + object));
+                     qPrintable(u"loaded before the window was up: " + object));
         QCOMPARE(translators.size(), 1);
         QVERIFY2(translators.constFirst().endsWith(QStringLiteral("/qtbase_zh_CN.qm")), qPrintable(translators.constFirst()));
     }
@@ -129,6 +136,32 @@ private Q_SLOTS:
         const QImage packaged = QImage(QStringLiteral(ZRC_PACKAGING_DIR "/icons/zrc-256.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QVERIFY(!packaged.isNull());
         QVERIFY2(shown == packaged, "the built-in pixels differ from packaging/icons/zrc-256.png");
+    }
+
+    // The frames of the main window are drawn from built-in pixels, and
+    // must look as the style draws them from its own picture.
+    void builtInFrameLooksAsTheStyleDrawsIt()
+    {
+        const QImage styles = QImage(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"))
+                                  .convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!styles.isNull());
+        QVERIFY2(groupBoxFramePicture() == styles, "the built-in frame picture differs from the style's");
+
+        if (QApplication::style()->name() != u"fusion")
+            QSKIP("the built-in frame replaces the Fusion style's");
+        for (const QString &title : {QStringLiteral("角色基本信息"), QString()}) {
+            QWidget window;
+            window.resize(420, 260);
+            QGroupBox plain(title, &window), builtIn(title, &window);
+            plain.setGeometry(5, 5, 200, 120);
+            builtIn.setGeometry(210, 5, 200, 120);
+            useBuiltInFrame(&builtIn);
+            QVERIFY(builtIn.style() != plain.style());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const QImage drawn = window.grab().toImage();
+            QCOMPARE(drawn.copy(210, 5, 200, 120), drawn.copy(5, 5, 200, 120));
+        }
     }
 };
 

@@ -84,6 +84,7 @@ void SettingsPagesTest::completeBuildThroughTheCombos()
     SettingsPages pages(engine);
     pages.show();
     QVERIFY(QTest::qWaitForWindowExposed(&pages));
+    QTRY_VERIFY(pages.DuiyouB2); // the hidden pages follow the first paint
     QSignalSpy changed(&pages, &SettingsPages::changed);
 
     engine.Xingming_Click(r.name);
@@ -155,4 +156,39 @@ void SettingsPagesTest::pageLinksAndHover()
     QTest::mouseClick(pages.d1y2, Qt::LeftButton, {}, pages.d1y2->rect().center());
     QVERIFY(pages.Frame2->isVisible());
     QVERIFY2(pages.ZYe->isEnabled(), "a page link closed the position list");
+}
+
+// Only the shown page is built before the first paint; the others follow it,
+// and Tab then runs through every page as it did when all were built at once.
+void SettingsPagesTest::hiddenPagesFollowTheFirstPaint()
+{
+    const CharacterRecord r = makeRecord(QStringLiteral("雷震岳"), QStringLiteral("C"), QStringLiteral("中等"), Fifty);
+    BuildEngine engine([r](const QString &) { return r; });
+    SettingsPages pages(engine);
+    QVERIFY(pages.ZYe && pages.d4y1);
+    QVERIFY(!pages.findChild<QComboBox *>(QStringLiteral("Youxie1")));
+    QVERIFY(!pages.findChild<QLabel *>(QStringLiteral("d3y1")));
+    pages.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pages));
+    QTRY_VERIFY(pages.findChild<QComboBox *>(QStringLiteral("DuiyouB2")));
+
+    const QStringList expected{u"ZYe"_qs, u"Sgao"_qs, u"Dji"_qs, u"Xlian"_qs, u"Vip"_qs, u"d2y1"_qs, u"d4y1"_qs,
+                               u"Youxie1"_qs, u"Youxie2"_qs, u"Wuxie"_qs, u"Shangyi1"_qs, u"Shangyi2"_qs,
+                               u"Xiayi1"_qs, u"Xiayi2"_qs, u"Xiezi1"_qs, u"Xiezi2"_qs, u"d1y2"_qs, u"d3y2"_qs,
+                               u"Jiaqiangbao1"_qs, u"Jiaqiangbao2"_qs, u"Xinshouzhuang"_qs, u"Faxing"_qs,
+                               u"Toubeibu"_qs, u"Shoujianbu"_qs, u"d2y2"_qs, u"d4y2"_qs, u"Tuijiaobu"_qs,
+                               u"DuiyouA1"_qs, u"DuiyouA2"_qs, u"DuiyouB1"_qs, u"DuiyouB2"_qs, u"d1y1"_qs, u"d3y1"_qs};
+    QStringList chain;
+    QWidget *w = pages.ZYe;
+    do {
+        if (qobject_cast<QComboBox *>(w) || (qobject_cast<QLabel *>(w) && w->focusPolicy() != Qt::NoFocus))
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != pages.ZYe && chain.size() < expected.size());
+    QCOMPARE(chain, expected);
+
+    // Built once: reading a list again builds nothing new.
+    const qsizetype lists = pages.findChildren<QComboBox *>().size();
+    QCOMPARE(pages.combo(ListId::DuiyouB2)->objectName(), u"DuiyouB2"_qs);
+    QCOMPARE(pages.findChildren<QComboBox *>().size(), lists);
 }

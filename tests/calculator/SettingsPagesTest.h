@@ -8,4 +8,5 @@ class SettingsPagesTest : public QObject {
 private Q_SLOTS:
     void completeBuildThroughTheCombos();
     void pageLinksAndHover();
+    void hiddenPagesFollowTheFirstPaint();
 };
