@@ -8,10 +8,10 @@
 #include "WindowList.h"
 
 #include <QPointer>
-#include <QScreen>
+#include <QApplication>
 #include <QShortcut>
 
-LibraryWindow *openLibrary(Main &main)
+LibraryWindow *openLibrary(Main &main, const QWidget *openedFrom)
 {
     auto *window = main.findChild<LibraryWindow *>(QString(), Qt::FindDirectChildrenOnly);
     if (!window) {
@@ -34,15 +34,8 @@ LibraryWindow *openLibrary(Main &main)
                 comparison->importText(slot, text);
         };
         window = new LibraryWindow(std::move(actions), &main);
-        // Inside the main window's screen, in its middle, until windows
-        // without a place of their own share one rule.
-        if (const QScreen *screen = main.screen()) {
-            const QRect free = screen->availableGeometry();
-            window->resize(window->size().boundedTo(free.size() - QSize(40, 80)));
-            window->move(free.center() - window->rect().center());
-        }
     }
-    WindowList::showFromLink(window);
+    WindowList::showFromLink(window, openedFrom ? openedFrom : &main);
     return window;
 }
 
@@ -51,6 +44,7 @@ void wireLibrary(Main &main)
     auto *shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+L")), &main);
     shortcut->setObjectName(QStringLiteral("LibraryShortcut"));
     shortcut->setContext(Qt::ApplicationShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &main, [&main] { openLibrary(main); });
+    // Ctrl+L opens it beside whichever window of the program is active.
+    QObject::connect(shortcut, &QShortcut::activated, &main, [&main] { openLibrary(main, QApplication::activeWindow()); });
     QObject::connect(&main, &Main::libraryRequested, &main, [&main] { openLibrary(main); });
 }
