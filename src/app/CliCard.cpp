@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QGuiApplication>
 
-// zrc-cli card [--data-dir DIR] --out FILE.png [--scale 1|2] CHARACTER [LIST=ITEM]...
+// zrc-cli card [--data-dir DIR] --out FILE.png [--scale 1|1.5|2] CHARACTER [LIST=ITEM]...
 //
 // Replays a build (see CliReplay.h) and writes the picture the main window
 // copies: the same card, drawn offscreen (main() makes the only
@@ -21,7 +21,7 @@
 
 namespace {
 
-const QString Usage = QStringLiteral("zrc-cli card [--data-dir DIR] --out FILE.png [--scale 1|2] CHARACTER [LIST=ITEM]...");
+const QString Usage = QStringLiteral("zrc-cli card [--data-dir DIR] --out FILE.png [--scale 1|1.5|2] CHARACTER [LIST=ITEM]...");
 
 int fail(const QString &message)
 {
@@ -53,8 +53,8 @@ int runCardCommand(const QStringList &args)
     }
     if (out.isEmpty())
         return fail(u"缺少 --out FILE.png\n用法: " + Usage);
-    if (scaleText != u"1" && scaleText != u"2")
-        return fail(u"--scale 只能是 1 或 2: " + scaleText);
+    if (scaleText != u"1" && scaleText != u"1.5" && scaleText != u"2")
+        return fail(u"--scale 只能是 1、1.5 或 2: " + scaleText);
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return fail(QStringLiteral("画图需要 QGuiApplication"));
 
@@ -62,7 +62,7 @@ int runCardCommand(const QStringList &args)
     return replayBuild(command, rest, [&](const BuildEngine &engine, const QSet<QString> &, const SheetLoad *) {
         const BuildCardLayout layout = buildCardLayout(buildCardFacts(engine, VersionText::read(u"" ZRC_VERSION_STRING)));
         const QImage image =
-            paintBuildCard(layout, loadPortrait(AppPaths::imagesDir(), engine.characterName()), scaleText.toInt());
+            paintBuildCard(layout, loadPortrait(AppPaths::imagesDir(), engine.characterName()), scaleText.toDouble());
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);

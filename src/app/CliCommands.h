@@ -14,6 +14,7 @@ int runSheetCommand(const QStringList &args);
 int runCardCommand(const QStringList &args);
 int runDbCommand(const QStringList &args);
 int runBestCommand(const QStringList &args);
+int runLibraryCommand(const QStringList &args);
 
 // An option a command accepts; `valueName` is empty for a switch.
 struct CliOption {

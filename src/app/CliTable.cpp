@@ -50,13 +50,28 @@ const QList<CliCommand> &cliCommands()
                         "状态与 build --from-sheet 相同。"),
          {DataDir, FromSheet, {{QStringLiteral("post")}, QString(), QStringLiteral("打印分享文字而不是能力表")}},
          runSheetCommand},
+        {QStringLiteral("library"), QStringLiteral("列出“我的配置”文件夹里保存的能力表"),
+         {QStringLiteral("library [--data-dir DIR] [--dir FOLDER] [--sort COLUMN] [--json]")},
+         QStringLiteral("读出文件夹里每个 *.txt（不含子文件夹），像 build --from-sheet 一样载入并重放，\n"
+                        "与“我的配置”窗口列出同样的行：状态为一致、不同（数据版本不同）或无法读取，附载入的原因。\n"
+                        "FOLDER 默认为 Ctrl+S 建议的文件夹（文档下的“ZR角色助手”）。\n"
+                        "COLUMN 为 file、character、position、level、training、total、date 或能力名（跑动 … 近投、综合）；\n"
+                        "数字列从大到小，文字列从小到大，默认按文件名。\n"
+                        "--json 打印一个数组，每个文件一个对象：file、status（agrees、differs、unreadable）、reason，\n"
+                        "载入的文件还有 character、position、level、training、abilities 和 total（能力表写的数值）。\n"
+                        "选项有误、数据库或文件夹无法读取时状态为 2，否则为 0。"),
+         {DataDir, {{QStringLiteral("dir")}, QStringLiteral("FOLDER"), QStringLiteral("保存能力表的文件夹")},
+          {{QStringLiteral("sort")}, QStringLiteral("COLUMN"), QStringLiteral("排序的列，默认 file")},
+          {{QStringLiteral("json")}, QString(), QStringLiteral("以 JSON 数组打印")}},
+         runLibraryCommand},
         {QStringLiteral("card"), QStringLiteral("把一次角色能力设定画成图片（PNG）"),
-         {QStringLiteral("card [--data-dir DIR] --out FILE.png [--scale 1|2] CHARACTER [LIST=ITEM]...")},
+         {QStringLiteral("card [--data-dir DIR] --out FILE.png [--scale 1|1.5|2] CHARACTER [LIST=ITEM]...")},
          QStringLiteral("与 build 一样重放设定，然后把主界面“复制为图片”的那张图写进 FILE.png：\n"
-                        "头像、角色、球队、职业、身高、等级、训练、VIP、十二项能力条和综合。\n"
+                        "头像、角色、球队、职业、身高、等级、训练、VIP、十二项能力条和综合，\n"
+                        "以及设定的各项选择（每项一行，不选择的不列出，过长的按字数截断）。\n"
                         "--scale 2 的图片宽高都正好是 --scale 1 的两倍。不需要显示器（默认用 offscreen 平台）。"),
          {DataDir, {{QStringLiteral("out")}, QStringLiteral("FILE.png"), QStringLiteral("写入的 PNG 文件")},
-          {{QStringLiteral("scale")}, QStringLiteral("1|2"), QStringLiteral("图片的倍数，默认 1")}},
+          {{QStringLiteral("scale")}, QStringLiteral("1|1.5|2"), QStringLiteral("图片的倍数，默认 1")}},
          runCardCommand},
         {QStringLiteral("levelup"), QStringLiteral("打印升级助手对给定经验和速度显示的内容"),
          {QStringLiteral("levelup EXP [SPEED]")},

@@ -6,6 +6,7 @@
 #include "Endpoints.h"
 #include "FileDialog.h"
 #include "GameDatabase.h"
+#include "LibraryFolder.h"
 #include "Main.h"
 #include "MessageBox.h"
 #include "RegularFile.h"
@@ -107,7 +108,7 @@ void SheetTransfer::save()
         return;
     const AbilitySheet sheet = makeAbilitySheet(e, Versions::run().Fver(),
                                                 Endpoints::text(QStringLiteral("pages"), QStringLiteral("author")));
-    const QString folder = SheetFile::suggestedFolder();
+    const QString folder = LibraryFolder::current();
     QDir().mkpath(folder);
     const QString name = SheetFile::suggestedName(e.characterName(), e.list(ListId::ZYe).text, e.list(ListId::Dji).text);
     const QString path = FileDialog::ask(&m_main, {FileDialog::Mode::Save, QStringLiteral("保存能力表"),
@@ -115,9 +116,16 @@ void SheetTransfer::save()
     if (path.isEmpty())
         return;
     const RegularFile::Problem problem = RegularFile::write(path, SheetFile::encode(sheet.text()));
-    if (problem != RegularFile::Problem::None)
+    if (problem != RegularFile::Problem::None) {
         tell(u"未能保存能力表“" + QFileInfo(path).fileName() + u"”：" + RegularFile::describe(problem),
              MessageBox::Icon::Warning);
+        return;
+    }
+    if (QFileInfo(QFileInfo(path).absolutePath()) == QFileInfo(folder)
+        && MessageBox::show(QStringLiteral("已保存到我的配置。\r\n要打开“我的配置”看看吗？（Ctrl+L 随时可以打开）"),
+                            MessageBox::Icon::Question, MessageBox::DefaultTitle, MessageBox::Buttons::YesNo)
+               == MessageBox::Answer::Yes)
+        Q_EMIT m_main.libraryRequested();
 }
 
 void SheetTransfer::open()

@@ -6,6 +6,7 @@
 #include "BestBuildWiring.h"
 #include "ComparisonWiring.h"
 #include "SheetWiring.h"
+#include "LibraryWiring.h"
 #include "AssistantWiring.h"
 #include "ConfigWriteNotice.h"
 #include "ExposeProbe.h"
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     ExposeProbe::stage("main-window");
     wireComparison(main);
     wireSheets(main);
+    wireLibrary(main);
     wireAssistants(main);
     wireZonePing(main);
     wireBestBuild(main);

@@ -106,6 +106,7 @@ public:
 Q_SIGNALS:
     // The tool links; app/ opens their windows.
     void comparisonRequested(); // Label_NLDB
+    void libraryRequested();    // "我的配置…" on 复制分享's menu
     void levelUpRequested();    // L_SJzs
     void skillsRequested();     // L_JNzs
     void zonePingRequested();   // L_XQzs

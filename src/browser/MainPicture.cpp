@@ -34,6 +34,8 @@ void Main::Label_FZNL_ContextMenu(const QPoint &at)
         ->setObjectName(QStringLiteral("CopyBuildPicture"));
     menu->addAction(QStringLiteral("保存为图片…"), this, &Main::SaveBuildPicture_Click)
         ->setObjectName(QStringLiteral("SaveBuildPicture"));
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("我的配置…"), this, &Main::libraryRequested)->setObjectName(QStringLiteral("OpenLibrary"));
     menu->popup(Label_FZNL->mapToGlobal(at));
 }
 

@@ -17,6 +17,8 @@ QString ask(QWidget *parent, const Request &request)
 {
     if (const Handler &handler = currentHandler())
         return handler(request);
+    if (request.mode == Mode::Folder)
+        return QFileDialog::getExistingDirectory(parent, request.title, request.suggestedPath);
     if (request.mode == Mode::Save)
         return QFileDialog::getSaveFileName(parent, request.title, request.suggestedPath,
                                             request.filter);

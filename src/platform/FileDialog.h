@@ -10,7 +10,7 @@ class QWidget;
 // dialog would block an offscreen test.
 namespace FileDialog {
 
-enum class Mode { Open, Save };
+enum class Mode { Open, Save, Folder }; // Folder: an existing folder
 
 struct Request {
     Mode mode = Mode::Open;

@@ -1,5 +1,7 @@
 #include "BuildCardLayout.h"
 
+#include "AbilitySheet.h"
+
 #include "BuildEngine.h"
 #include "PortraitBars.h"
 
@@ -21,6 +23,10 @@ constexpr double TrackLeft = Margin + CaptionWidth + 8;
 constexpr double BarThickness = 10;
 constexpr double ValueGap = 8, ValueWidth = 52, MarkerWidth = 64, TotalWidth = 80;
 constexpr double FooterHeight = 22;
+// The picks: two columns, each wide enough for BuildCardPickCharacters
+// characters up to 15 pixels wide (the picks are drawn 14 pixels high).
+constexpr double PickRow = 22, PickColumn = 280, PickColumnGap = BuildCardWidth - 2 * Margin - 2 * PickColumn;
+static_assert(BuildCardPickCharacters * 15 <= PickColumn);
 
 constexpr quint32 Black = 0x000000, Grey = 0x808080;
 
@@ -33,6 +39,23 @@ double barLength(double value)
 }
 
 QString orDefault(const QString &text, const QString &whenEmpty) { return text.isEmpty() ? whenEmpty : text; }
+
+// The sheet's lines from the position to the last teammate, captions
+// without their inner blanks, leaving out what is not chosen.
+QStringList pickLines(const BuildEngine &e)
+{
+    QStringList lines;
+    const auto add = [&lines](QStringView caption, QString value) {
+        value.remove(QStringLiteral("不选择"));
+        if (!value.isEmpty())
+            lines.append(caption.toString().remove(u' ') + value);
+    };
+    add(u"职业：", e.list(ListId::ZYe).text);
+    for (const SheetField &f : SheetFields)
+        if (!f.caption.isEmpty())
+            add(f.caption, sheetFieldValue(e, f));
+    return lines;
+}
 
 } // namespace
 
@@ -54,6 +77,7 @@ BuildCardFacts buildCardFacts(const BuildEngine &e, VersionNumber programVersion
     f.totalMarker = e.marker(AbilityCount).text;
     f.totalMarkerColour = e.marker(AbilityCount).colour;
     f.program = u"ZR角色助手 V" + VersionText::plain(programVersion);
+    f.picks = pickLines(e);
     return f;
 }
 
@@ -97,8 +121,26 @@ BuildCardLayout buildCardLayout(const BuildCardFacts &f)
         l.texts.append({QRectF(TrackLeft + TotalWidth, totalTop, MarkerWidth, AbilityRow), f.totalMarker,
                         CardText::Plain, f.totalMarkerColour});
 
-    const double footerTop = totalTop + AbilityRow + 8;
+    double footerTop = totalTop + AbilityRow + 8;
+    if (!f.picks.isEmpty()) {
+        const double picksTop = footerTop + 8;
+        l.rules.append(QLineF(Margin, picksTop - 8, right, picksTop - 8));
+        const qsizetype rows = (f.picks.size() + 1) / 2;
+        for (qsizetype k = 0; k < f.picks.size(); ++k)
+            l.texts.append({QRectF(Margin + (k / rows) * (PickColumn + PickColumnGap), picksTop + (k % rows) * PickRow,
+                                   PickColumn, PickRow),
+                            cutToCharacters(f.picks[k], BuildCardPickCharacters), CardText::Pick, Black});
+        footerTop = picksTop + rows * PickRow + 8;
+    }
     l.texts.append({QRectF(Margin, footerTop, right - Margin, FooterHeight), f.program, CardText::Footer, Grey, true});
     l.size = QSize(BuildCardWidth, int(footerTop + FooterHeight + Margin - 4));
     return l;
+}
+
+QString cutToCharacters(const QString &text, int characters)
+{
+    const QList<uint> points = text.toUcs4();
+    if (points.size() <= characters)
+        return text;
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), characters - 1) + u'…';
 }

@@ -6,6 +6,7 @@
 #include <QLineF>
 #include <QList>
 #include <QRectF>
+#include <QStringList>
 #include <QString>
 #include <array>
 
@@ -30,12 +31,15 @@ struct BuildCardFacts {
     QString total, totalMarker;
     quint32 totalMarkerColour = 0;
     QString program; // "ZR角色助手 V3.2"
+    // The picks, one line each ("有鞋装：中投+11跑动+10"), in the sheet's
+    // order; lists answered with 不选择 and lists not answered yet are left out.
+    QStringList picks;
 };
 
 BuildCardFacts buildCardFacts(const BuildEngine &engine, VersionNumber programVersion);
 
 struct CardText {
-    enum Style { Plain, Caption, Title, Footer };
+    enum Style { Plain, Caption, Title, Footer, Pick };
     QRectF rect;
     QString text;
     Style style = Plain;
@@ -60,5 +64,14 @@ inline constexpr int BuildCardWidth = 600;
 // Bars: a value of 100 or more fills the whole track, as on the portrait window.
 inline constexpr double BuildCardTrackWidth = 360;
 inline constexpr quint32 BuildCardBarColour = 0xFF8000;
+// The picks stand in two columns of fixed-height rows. A line longer than
+// this many characters is cut (its last one a "…"), so that it fits its
+// column in any font whose characters are at most one em wide: the card's
+// size follows from the build alone.
+inline constexpr int BuildCardPickCharacters = 18;
+
+// The text cut to at most `characters` characters (code points), "…" last
+// when something was cut.
+QString cutToCharacters(const QString &text, int characters);
 
 BuildCardLayout buildCardLayout(const BuildCardFacts &facts);

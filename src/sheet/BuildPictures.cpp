@@ -24,16 +24,22 @@ QFont font(int pixelSize, bool bold = false)
     return f;
 }
 
-QFont cardFont(CardText::Style style)
+
+} // namespace
+
+QFont buildCardFont(CardText::Style style)
 {
     switch (style) {
     case CardText::Title: return font(24, true);
     case CardText::Caption: return font(15, true);
     case CardText::Footer: return font(12);
+    case CardText::Pick: return font(14);
     case CardText::Plain: break;
     }
     return font(15);
 }
+
+namespace {
 
 QImage blank(QSize size, qreal scale)
 {
@@ -81,7 +87,7 @@ QImage paintBuildCard(const BuildCardLayout &layout, const QImage &portrait, qre
         p.drawRect(bar.rect);
 
     for (const CardText &t : layout.texts) {
-        p.setFont(cardFont(t.style));
+        p.setFont(buildCardFont(t.style));
         p.setPen(colour(t.colour));
         p.drawText(t.rect, Qt::AlignVCenter | (t.alignRight ? Qt::AlignRight : Qt::AlignLeft),
                    p.fontMetrics().elidedText(t.text, Qt::ElideRight, int(t.rect.width())));

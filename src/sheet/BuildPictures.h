@@ -1,5 +1,8 @@
 #pragma once
 
+#include "BuildCardLayout.h"
+
+#include <QFont>
 #include <QImage>
 #include <QString>
 
@@ -11,6 +14,9 @@ class QPainter;
 // is drawn at the picture's scale in device pixels (text, lines and the
 // portrait scaled once to the final pixels), so a picture at scale 2 is as
 // sharp as one at scale 1, and exactly twice as wide and high.
+
+// The font of a card's text, at the card's scale 1 (pixel sizes).
+QFont buildCardFont(CardText::Style style);
 
 // The card; the portrait may be null (a grey frame with a notice instead).
 QImage paintBuildCard(const BuildCardLayout &layout, const QImage &portrait, qreal scale);

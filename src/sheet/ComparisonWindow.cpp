@@ -243,6 +243,17 @@ void ComparisonWindow::pasteIntoFirstEmpty()
     ComDR_Paste(n);
 }
 
+void ComparisonWindow::importText(int n, const QString &text)
+{
+    if (n == 0)
+        n = m_slots.firstEmpty();
+    if (n == 0) {
+        MessageBox::show(QStringLiteral("五列都已有角色，请先清除一列再导入。"), MessageBox::Icon::Warning);
+        return;
+    }
+    pasteInto(n, text);
+}
+
 void ComparisonWindow::pasteInto(int n, const QString &text)
 {
     if (!SheetFile::withinLimit(text)) {

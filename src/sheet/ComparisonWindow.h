@@ -48,6 +48,9 @@ public:
     // Ctrl+V: the same into the first empty slot; with all five full, a
     // message and nothing changes.
     void pasteIntoFirstEmpty();
+    // A sheet's text into slot n, or with n = 0 into the first empty slot
+    // (with all five full, the message of pasteIntoFirstEmpty).
+    void importText(int n, const QString &text);
     void ComClear_Click(int n); // one slot
     void ComClear_Click();      // all slots
     void Label_MouseDown(QLabel *label, Qt::MouseButton button);

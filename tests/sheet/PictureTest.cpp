@@ -8,6 +8,7 @@
 #include "ComparisonWindow.h"
 #include "ComparisonWindows.h"
 #include "FileDialogAnswerer.h"
+#include "GameDatabase.h"
 #include "Main.h"
 #include "RadarWindow.h"
 #include "SheetWorld.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMenu>
@@ -312,6 +314,100 @@ void PictureTest::cardBarsFollowThePortraitProportions()
     QVERIFY(marker.rect.left() >= value.rect.right());
 }
 
+namespace {
+
+QStringList pickTextsOf(const BuildCardLayout &l)
+{
+    QStringList out;
+    for (const CardText &t : l.texts)
+        if (t.style == CardText::Pick)
+            out.append(t.text);
+    return out;
+}
+
+} // namespace
+
+void PictureTest::cardPicksForTheFullestAndAnUnfinishedBuild()
+{
+    const GameDatabase db(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/ZRCdata.dat"));
+    BuildEngine e([&db](const QString &name) { return db.record(name); });
+
+    // Unfinished: position and level; the lists still open are left out.
+    e.Xingming_Click(u"陆星河"_qs);
+    QVERIFY(e.pick(ListId::ZYe, u"PG"_qs));
+    QVERIFY(e.pick(ListId::Dji, u"45级"_qs));
+    const BuildCardLayout unfinished = buildCardLayout(buildCardFacts(e, 3.2f));
+    QCOMPARE(pickTextsOf(unfinished), (QStringList{u"职业：PG"_qs, u"身高：偏矮"_qs, u"等级：45级"_qs}));
+
+    // Every line the wizard can fill: no whole-outfit set, so the top, the
+    // trousers and the shoes are picked one by one; everywhere else the
+    // last item the list offers that the no-stacking rule takes.
+    e.Xingming_Click(u"陆星河"_qs);
+    for (int guard = 0; guard < 60; ++guard) {
+        std::optional<ListId> open;
+        for (int i = int(ListId::Dji); i < ListCount && !open; ++i)
+            if (e.list(ListId(i)).enabled && e.list(ListId(i)).visible)
+                open = ListId(i);
+        if (e.list(ListId::ZYe).text.isEmpty())
+            open = ListId::ZYe;
+        if (!open)
+            break;
+        const QStringList items = e.list(*open).items;
+        bool taken = false;
+        for (qsizetype k = items.size() - 1; k >= 0 && !taken; --k) {
+            const bool none = items[k] == u"不选择";
+            if (none != (*open == ListId::Youxie1 || *open == ListId::Wuxie) && k > 0)
+                continue;
+            const int refused = e.refused();
+            taken = e.pick(*open, items[k]) && e.refused() == refused;
+        }
+        QVERIFY2(taken, qPrintable(listName(*open)));
+    }
+    const BuildCardLayout full = buildCardLayout(buildCardFacts(e, 3.2f));
+    const QStringList picks = pickTextsOf(full);
+    QStringList captions;
+    for (const QString &line : picks)
+        captions.append(line.section(u'：', 0, 0));
+    QCOMPARE(captions, (QStringList{u"职业"_qs, u"身高"_qs, u"等级"_qs, u"训练"_qs, u"VIP"_qs, u"上衣"_qs, u"下衣"_qs,
+                                    u"鞋子"_qs, u"加强包"_qs, u"新手装"_qs, u"发型"_qs, u"装饰一"_qs, u"装饰二"_qs,
+                                    u"装饰三"_qs, u"队友A角"_qs, u"队友A龙头"_qs, u"队友B角"_qs, u"队友B龙头"_qs}));
+    for (const QString &line : picks)
+        QVERIFY2(!line.contains(u"不选择") && !line.endsWith(u'：'), qPrintable(line));
+
+    // Two columns of 22-pixel rows: nine rows against two, nothing else moves.
+    QCOMPARE(full.size.width(), BuildCardWidth);
+    QCOMPARE(full.size.height() - unfinished.size.height(), 7 * 22);
+    const QRectF card(QPointF(), QSizeF(full.size));
+    for (const CardText &t : full.texts)
+        QVERIFY2(card.contains(t.rect), qPrintable(t.text));
+}
+
+void PictureTest::cardPickLinesAreCutToFitAtEveryScale()
+{
+    QCOMPARE(cutToCharacters(u"装饰一：三分+3"_qs, 18), u"装饰一：三分+3"_qs);
+    QCOMPARE(cutToCharacters(QString(18, u'中'), 18), QString(18, u'中'));
+    QCOMPARE(cutToCharacters(QString(19, u'中'), 18), QString(17, u'中') + u'…');
+    QCOMPARE(cutToCharacters(QString::fromUtf8("𠀀𠀀𠀀"), 2), QString::fromUtf8("𠀀…")); // characters, not UTF-16 units
+
+    // The widest lines a card can get, in the font the card draws with.
+    BuildCardFacts facts;
+    facts.picks = {QString(40, u'龍'), QString(40, u'W'), QString(40, u'@'), u"有鞋装：中投+11跑动+10"_qs};
+    const BuildCardLayout l = buildCardLayout(facts);
+    const QStringList picks = pickTextsOf(l);
+    QCOMPARE(picks.size(), 4);
+    QCOMPARE(picks[0], QString(17, u'龍') + u'…');
+    for (const qreal scale : {1.0, 1.5, 2.0}) {
+        QFont font = buildCardFont(CardText::Pick);
+        font.setPixelSize(qRound(font.pixelSize() * scale));
+        const QFontMetricsF metrics(font);
+        for (const CardText &t : l.texts)
+            if (t.style == CardText::Pick)
+                QVERIFY2(metrics.horizontalAdvance(t.text) <= t.rect.width() * scale,
+                         qPrintable(QStringLiteral("×%1 %2").arg(scale).arg(t.text)));
+        QCOMPARE(paintBuildCard(l, QImage(), scale).size(), (QSizeF(l.size) * scale).toSize());
+    }
+}
+
 void PictureTest::cardFromTheMainWindowMenu()
 {
     SheetWorld world;
@@ -330,7 +426,7 @@ void PictureTest::cardFromTheMainWindowMenu()
     QStringList items;
     for (QAction *a : menu->actions())
         items.append(a->text());
-    QCOMPARE(items, (QStringList{u"复制为图片"_qs, u"保存为图片…"_qs}));
+    QCOMPARE(items, (QStringList{u"复制为图片"_qs, u"保存为图片…"_qs, QString(), u"我的配置…"_qs}));
 
     const QSize card = buildCardLayout(buildCardFacts(main.engine(), 3.2f)).size;
     menu->actions()[0]->trigger();
@@ -389,6 +485,6 @@ void PictureTest::cliStaysDisplayFreeExceptForCard()
         const Run r = zrcCli(args, brokenDisplay);
         QVERIFY2(r.status == 0, qPrintable(args.join(u' ') + u": " + r.err));
         if (args == QStringList{u"card"_qs, u"--help"_qs})
-            QVERIFY(r.out.contains(u"--scale 1|2"_qs));
+            QVERIFY(r.out.contains(u"--scale 1|1.5|2"_qs));
     }
 }

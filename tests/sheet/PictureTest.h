@@ -14,6 +14,8 @@ private Q_SLOTS:
     void radarWindowFollowsItsSlotsAndSavesPng();
     void cardShowsTheBuildInsideItsEdges();
     void cardBarsFollowThePortraitProportions();
+    void cardPicksForTheFullestAndAnUnfinishedBuild();
+    void cardPickLinesAreCutToFitAtEveryScale();
     void cardFromTheMainWindowMenu();
     void cliCardIsTwiceAsLargeAtScale2();
     void cliStaysDisplayFreeExceptForCard();

@@ -1,6 +1,8 @@
 #include "CliSheetTest.h"
 #include "ComparisonPlacementTest.h"
 #include "ComparisonWindowTest.h"
+#include "LibraryTest.h"
+#include "LibraryWindowTest.h"
 #include "PictureTest.h"
 #include "SheetLoaderTest.h"
 #include "SheetTest.h"
@@ -17,5 +19,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("ZRC_TEST_UNDER_WM"))
         return runTestClasses<ComparisonPlacementTest>(argc, argv);
     return runTestClasses<SheetTest, SheetLoaderTest, SheetTransferTest, CliSheetTest, ComparisonWindowTest,
-                          ComparisonPlacementTest, PictureTest>(argc, argv);
+                          ComparisonPlacementTest, PictureTest, LibraryTest,
+                          LibraryWindowTest>(argc, argv);
 }
