@@ -417,6 +417,7 @@ void AccessTest::mainWindowTabOrder()
     // The whole chain, the lists and links of hidden pages included: Tab
     // skips what is hidden or disabled and goes round in this order.
     Main main;
+    main.Settings->buildHiddenPages(); // otherwise made just after the first paint
     QStringList chain;
     QWidget *w = main.Qiudui;
     do {
