@@ -39,8 +39,6 @@ zip="$out/$folder_name.zip"
 for f in "$native" "$buildgen" "$zip"; do
   [[ -e "$f" ]] || { bad "missing $f (run scripts/windows/build.sh)"; finish; }
 done
-ndata="$host/bin"
-
 # A fresh prefix, and the ZIP unzipped into it as a player would.
 work="$out/check"
 export WINEPREFIX="$out/wine-check" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -61,38 +59,53 @@ int main(void) { printf("%u\n", GetACP()); return 0; }
 EOF
 x86_64-w64-mingw32-gcc-posix -O2 -o "$work/acp.exe" "$work/acp.c"
 
-wcli() { wine "$W/zrc-cli.exe" "$@"; }
-ncli() { "$native" "$@"; }
-# Both sides run in the same folder, so relative file names mean the same file.
-crlf_pairs() { grep -c $'\r\r$' "$1" 2>/dev/null || true; }
-same_run() { # same_run NAME ARGS... : native and Wine give equal output, errors and status
-  local d="$work/runs" name=$1
+x86_64-w64-mingw32-gcc-posix -O2 -o "$work/wine-runner.exe" "$root/scripts/windows/wine-runner.c"
+wexe="C:\\$folder_name\\zrc-cli.exe"
+
+# Each comparison runs the native zrc-cli at once and queues the same
+# command for Wine; one Wine session then runs the queue (wine-runner.c),
+# since every Wine start costs seconds. NAME.n.* are native, NAME.w.* Wine's.
+queue() { # queue NAME [@STDIN FILE] ARGS...
+  local name=$1
   shift
-  mkdir -p "$d"
-  ncli "$@" >"$d/$name.n.out" 2>"$d/$name.n.err" </dev/null
-  echo $? >"$d/$name.n.rc"
-  wcli "$@" >"$d/$name.w.out" 2>"$d/$name.w.err" </dev/null
-  echo $? >"$d/$name.w.rc"
-  [[ $(crlf_pairs "$d/$name.w.out") -eq 0 ]] || return 1
-  cmp -s <(tr -d '\r' <"$d/$name.n.out") <(tr -d '\r' <"$d/$name.w.out") &&
-    cmp -s <(tr -d '\r' <"$d/$name.n.err") <(tr -d '\r' <"$d/$name.w.err") &&
-    cmp -s "$d/$name.n.rc" "$d/$name.w.rc"
+  local input=/dev/null
+  if [[ ${1:-} == @STDIN ]]; then
+    input=$2
+    printf 'runs/%s.w\t@STDIN\t%s\t%s' "$name" "$input" "$wexe" >>jobs.tsv
+    shift 2
+  else
+    printf 'runs/%s.w\t%s' "$name" "$wexe" >>jobs.tsv
+  fi
+  printf '\t%s' "$@" >>jobs.tsv
+  printf '\n' >>jobs.tsv
+  "$native" "$@" >"runs/$name.n.out" 2>"runs/$name.n.err" <"$input"
+  echo $? >"runs/$name.n.rc"
+}
+# Equal output, errors and status once line ends are normalised; no CR CR LF.
+same() {
+  local r=runs/$1
+  [[ -f $r.w.rc ]] && ! grep -q $'\r\r$' "$r.w.out" &&
+    cmp -s <(tr -d '\r' <"$r.n.out") <(tr -d '\r' <"$r.w.out") &&
+    cmp -s <(tr -d '\r' <"$r.n.err") <(tr -d '\r' <"$r.w.err") &&
+    cmp -s <(tr -d '\r' <"$r.n.rc") <(tr -d '\r' <"$r.w.rc")
+}
+count_same() { # count_same PREFIX N: how many of PREFIX1..PREFIXN are the same
+  local i n=0
+  for i in $(seq 1 "$2"); do same "$1$i" && n=$((n + 1)); done
+  echo "$n"
 }
 
-# Sheets for --from-sheet, from the native zrc-cli.
-sheet_char=$("$buildgen" "$ndata" 1 7 | head -n 1 | cut -f1)
-IFS=$'\t' read -r -a sheet_build < <("$buildgen" "$ndata" 1 7)
-ncli sheet "${sheet_build[@]}" >"$work/sheet-utf8.txt"
-{ printf '\xEF\xBB\xBF'; cat "$work/sheet-utf8.txt"; } >"$work/sheet-bom.txt"
-iconv -f UTF-8 -t GBK <"$work/sheet-utf8.txt" >"$work/sheet-gbk.txt"
-
+ndata="$host/bin"
 "$buildgen" "$ndata" "${ZRC_CHECK_BUILDS:-200}" >"$work/builds.tsv"
 # Every character of the sample: the database's own list, in GBK.
 mapfile -t characters < <(iconv -f GBK -t UTF-8 "$ndata/ZRCdata.dat" | tr -d '\r' |
-  awk '/^\[/{s=$0} s=="[所有角色]" && /=/{sub(/^[^=]*=/,""); print}')
+  awk '/^\[/{s=$0} s=="[所有角色]" && /=/{sub(/^[^=]*=/,""); print}' | head -n "${ZRC_CHECK_CHARACTERS:-1000}")
+levelups=${ZRC_CHECK_LEVELUPS:-50}
+IFS=$'\t' read -r -a first_build <"$work/builds.tsv"
+card_char=${first_build[0]}
 
 compare_all() { # compare_all CODEPAGE LOCALE
-  local cp=$1
+  local cp=$1 dir="$work/$1"
   export LANG=$2 LC_ALL=$2
   wineserver -k 2>/dev/null || true
   local acp
@@ -103,72 +116,106 @@ compare_all() { # compare_all CODEPAGE LOCALE
     return
   fi
   ok "[$cp] Wine's ANSI code page is $cp"
-  cd "$work"
+  mkdir -p "$dir/runs"
+  cd "$dir" || return
+  : >jobs.tsv
 
-  local kind n total=0 diff=()
-  for kind in "build --json" "sheet" "sheet --post"; do
-    n=0 total=0 diff=()
-    while IFS=$'\t' read -r -a picks; do
-      total=$((total + 1))
-      # shellcheck disable=SC2086
-      if same_run "b$total" $kind "${picks[@]}"; then n=$((n + 1)); else diff+=("$total"); fi
-    done <"$work/builds.tsv"
-    check $((total - n)) "[$cp] $kind: $n of $total generated builds equal, no CR CR LF" "differ: ${diff[*]:0:10}"
-  done
-
-  n=0 diff=()
+  local i=0 kind picks
+  while IFS=$'\t' read -r -a picks; do
+    i=$((i + 1))
+    queue "json$i" build --json "${picks[@]}"
+    queue "sheet$i" sheet "${picks[@]}"
+    queue "post$i" sheet --post "${picks[@]}"
+  done <"$work/builds.tsv"
+  local builds=$i
+  i=0
   for c in "${characters[@]}"; do
-    if same_run best "best" "$c" --maximise 综合; then n=$((n + 1)); else diff+=("$c"); fi
+    i=$((i + 1))
+    queue "best$i" best "$c" --maximise 综合
   done
-  check $((${#characters[@]} - n)) "[$cp] best CHARACTER --maximise 综合: $n of ${#characters[@]} characters equal" "${diff[*]:0:5}"
-
-  n=0 diff=()
-  local i exp speed
-  for i in $(seq 1 50); do
-    exp=$(( (i * 7919 * i) % 2000000 )) speed=$(( (i * 37) % 300 ))
-    if same_run lv levelup "$exp" "$speed"; then n=$((n + 1)); else diff+=("$exp/$speed"); fi
+  for i in $(seq 1 "$levelups"); do
+    queue "levelup$i" levelup $(((i * 7919 * i) % 2000000)) $(((i * 37) % 300))
   done
-  check $((50 - n)) "[$cp] levelup EXP SPEED: $n of 50 pairs equal" "${diff[*]:0:5}"
+  queue db db check
 
-  ncli db check >db.n 2>&1; echo $? >>db.n
-  wcli db check >db.w 2>&1; echo $? >>db.w
-  cmp -s <(sed "s|$ndata|DATA|g" db.n) <(tr -d '\r' <db.w | sed "s|$(printf '%s' "$wdata" | sed 's/\\/\\\\/g')|DATA|g; s|C:/$folder_name|DATA|g")
-  check $? "[$cp] db check equal once the data folder is replaced"
-
-  # A GBK profile with Chinese sections, keys and values.
+  # A GBK profile with Chinese sections, keys and values; each side sets its own copy.
   printf '[角色]\r\n名字=张三丰\r\n身高=二米\r\n[设置]\r\n颜色=红\r\n' | iconv -f UTF-8 -t GBK >ini.src
   cp ini.src ini.n && cp ini.src ini.w
-  local r=0
-  for k in 名字 身高; do
-    cmp -s <(ncli ini get ini.n 角色 "$k" 2>&1; echo $?) <(wcli ini get ini.w 角色 "$k" 2>&1 | tr -d '\r'; echo $?) || r=1
+  local k=0 side
+  for side in n w; do
+    k=0
+    for args in "get ini.$side 角色 名字" "get ini.$side 角色 身高" "set ini.$side 设置 颜色 蓝绿" \
+                "set ini.$side 新节 新键 值€" "get ini.$side 新节 新键"; do
+      k=$((k + 1))
+      # shellcheck disable=SC2086
+      if [[ $side == n ]]; then
+        "$native" ini $args >"runs/ini$k.n.out" 2>"runs/ini$k.n.err" </dev/null
+        echo $? >"runs/ini$k.n.rc"
+      else
+        printf 'runs/ini%s.w\t%s\tini' "$k" "$wexe" >>jobs.tsv
+        printf '\t%s' $args >>jobs.tsv
+        printf '\n' >>jobs.tsv
+      fi
+    done
   done
-  ncli ini set ini.n 设置 颜色 蓝绿 >/dev/null 2>&1; ncli ini set ini.n 新节 新键 值€ >/dev/null 2>&1
-  wcli ini set ini.w 设置 颜色 蓝绿 >/dev/null 2>&1; wcli ini set ini.w 新节 新键 值€ >/dev/null 2>&1
+
+  # Sheets for --from-sheet, written by the native zrc-cli from the first build.
+  "$native" sheet "${first_build[@]}" >sheet-utf8.txt
+  { printf '\xEF\xBB\xBF'; cat sheet-utf8.txt; } >sheet-bom.txt
+  iconv -f UTF-8 -t GBK <sheet-utf8.txt >sheet-gbk.txt
+  queue fsgbk build --from-sheet sheet-gbk.txt
+  queue fsbom build --from-sheet sheet-bom.txt
+  queue fsstdin @STDIN sheet-gbk.txt build --from-sheet -
+
+  rm -f card.n.png card.w.png
+  "$native" card --out card.n.png "$card_char" >/dev/null 2>&1
+  printf 'runs/card.w\t%s\tcard\t--out\tcard.w.png\t%s\n' "$wexe" "$card_char" >>jobs.tsv
+
+  local start=$SECONDS
+  wine "$work/wine-runner.exe" jobs.tsv >/dev/null 2>&1
+  echo "        ($(wc -l <jobs.tsv) commands under Wine in $((SECONDS - start)) s)"
+
+  local n
+  for kind in json sheet post; do
+    n=$(count_same "$kind" "$builds")
+    local what=$([[ $kind == json ]] && echo "build --json" || { [[ $kind == sheet ]] && echo sheet || echo "sheet --post"; })
+    check $((builds - n)) "[$cp] $what: $n of $builds generated builds equal, no CR CR LF"
+  done
+  n=$(count_same best "${#characters[@]}")
+  check $((${#characters[@]} - n)) "[$cp] best CHARACTER --maximise 综合: $n of ${#characters[@]} characters equal"
+  n=$(count_same levelup "$levelups")
+  check $((levelups - n)) "[$cp] levelup EXP SPEED: $n of $levelups pairs equal"
+
+  local wpath
+  wpath=$(printf '%s' "$wdata" | sed 's/\\/\\\\/g')
+  sed -i "s|$ndata|DATA|g" runs/db.n.out runs/db.n.err
+  sed -i "s|$wpath|DATA|g; s|C:/$folder_name|DATA|g" runs/db.w.out runs/db.w.err
+  same db
+  check $? "[$cp] db check equal once the data folder is replaced"
+
+  local r=0
+  for k in 1 2 3 4 5; do
+    sed -i 's/ini\.n/ini.X/g' "runs/ini$k.n.out" "runs/ini$k.n.err"
+    sed -i 's/ini\.w/ini.X/g' "runs/ini$k.w.out" "runs/ini$k.w.err"
+    same "ini$k" || r=1
+  done
   cmp -s ini.n ini.w || r=1
-  cmp -s <(ncli ini get ini.n 新节 新键) <(wcli ini get ini.w 新节 新键) || r=1
   check $r "[$cp] ini get and set on GBK: equal values, equal bytes written"
 
   r=0
-  for f in sheet-gbk.txt sheet-bom.txt; do
-    same_run "fs-$f" build --from-sheet "$f" || r=1
-    grep -q . "runs/fs-$f.w.out" || r=1
+  for k in fsgbk fsbom fsstdin; do
+    same "$k" && grep -q . "runs/$k.w.out" || r=1
   done
-  ncli build --from-sheet - <sheet-gbk.txt >fs-stdin.n 2>&1
-  wcli build --from-sheet - <sheet-gbk.txt >fs-stdin.w 2>&1
-  cmp -s fs-stdin.n <(tr -d '\r' <fs-stdin.w) && grep -q . fs-stdin.n || r=1
-  check $r "[$cp] build --from-sheet: GBK file, UTF-8 file with a BOM and standard input equal"
+  check $r "[$cp] build --from-sheet: GBK file, UTF-8 file with a BOM, standard input equal"
 
-  rm -f card.n.png card.w.png
-  ncli card --out card.n.png "$sheet_char" >/dev/null 2>&1
-  wcli card --out card.w.png "$sheet_char" >/dev/null 2>&1
-  local size_n size_w rect colours
+  local size_n size_w colours x y w h
   size_n=$(identify -format '%w %h' card.n.png 2>/dev/null)
   size_w=$(identify -format '%w %h' card.w.png 2>/dev/null)
-  read -r x y w h < <("$buildgen" --name-rect "$ndata" "$sheet_char")
+  read -r x y w h < <("$buildgen" --name-rect "$ndata" "$card_char")
   colours=$(convert card.w.png -crop "${w}x${h}+${x}+${y}" +repage -format %k info: 2>/dev/null || echo 0)
   check $([[ -n "$size_w" && "$size_n" == "$size_w" && ${colours:-0} -gt 2 ]]; echo $?) \
-    "[$cp] card --out: $size_w as natively ($size_n); the name's rectangle holds $colours colours"
-  cd "$root"
+    "[$cp] card --out: ${size_w:-no picture} as natively (${size_n}); the name's rectangle holds ${colours:-0} colours"
+  cd "$root" || exit 1
 }
 
 compare_all 936 zh_CN.UTF-8
@@ -214,19 +261,26 @@ check $? "the old C:\\Windows\\ZRCconfig.ini is read on the first run; writes go
 kill $xvfb 2>/dev/null
 trap - EXIT
 
-# The cross-built tests of the code without windows of its own.
+# The cross-built tests of the code without windows of its own, offscreen
+# with the host's Chinese font.
 cross="$out/cross"
 cmake --build "$cross" -j"$jobs" --target tests_data tests_calculator tests_sheet >"$work/tests-build.log" 2>&1
 check $? "cross-built tests_data, tests_calculator and tests_sheet" "$(tail -n 3 "$work/tests-build.log")"
-qtbin="$(winepath -w "$(grep -m1 '^Qt6_DIR' "$cross/CMakeCache.txt" | sed 's/.*=//; s|/lib/cmake/Qt6||')/bin")"
-qtplugins="$(winepath -w "$(grep -m1 '^Qt6_DIR' "$cross/CMakeCache.txt" | sed 's/.*=//; s|/lib/cmake/Qt6||')/plugins")"
+qt=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$cross/CMakeCache.txt")
+for dll in Qt6Core Qt6Gui Qt6Widgets Qt6Network Qt6Test libstdc++-6 libgcc_s_seh-1 libwinpthread-1; do
+  cp -u "$qt/bin/$dll.dll" "$cross/bin/"
+done
+mkdir -p "$cross/bin/platforms" "$cross/bin/imageformats"
+cp -u "$qt/plugins/platforms/qoffscreen.dll" "$cross/bin/platforms/"
+cp -u "$qt/plugins/imageformats/"*.dll "$cross/bin/imageformats/"
+fontdir=$(winepath -w "$(dirname "$(fc-match -f '%{file}' 'WenQuanYi Micro Hei')")")
 for t in tests_data tests_calculator tests_sheet; do
-  exe="$cross/bin/$t.exe"
-  [[ -f "$exe" ]] || exe=$(find "$cross/tests" -name "$t.exe" | head -n 1)
-  (cd "$cross/bin" && timeout 900 wine cmd /c "set PATH=$qtbin;%PATH%&& set QT_PLUGIN_PATH=$qtplugins&& set QT_QPA_PLATFORM=offscreen&& $(winepath -w "$exe") -o $t.txt,txt" >/dev/null 2>&1)
+  [[ -f "$cross/bin/$t.exe" ]] || { bad "$t.exe was not built"; continue; }
+  (cd "$cross/bin" && timeout 1200 wine cmd /c "set QT_QPA_PLATFORM=offscreen&& set QT_QPA_FONTDIR=$fontdir&& $t.exe > $t.txt 2>&1")
   rc=$?
-  totals=$(grep -h '^Totals' "$cross/bin/$t.txt" 2>/dev/null | awk '{p+=$2; f+=$4; s+=$6} END {print p" passed, "f" failed, "s" skipped"}')
-  check $rc "$t under Wine: $totals" "$(grep -h '^FAIL' "$cross/bin/$t.txt" 2>/dev/null | head -n 5)"
+  totals=$(tr -d '\r' <"$cross/bin/$t.txt" | awk '/^Totals/ {p+=$2; f+=$4; s+=$6} END {print p+0" passed, "f+0" failed, "s+0" skipped"}')
+  check $rc "$t under Wine: $totals" "$(tr -d '\r' <"$cross/bin/$t.txt" | grep -E '^(FAIL|QFATAL)' | head -n 5)"
+  tr -d '\r' <"$cross/bin/$t.txt" | grep -A1 '^SKIP' | grep -v '^--' | sed 's/^/        /'
 done
 
 finish
