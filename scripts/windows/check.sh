@@ -236,7 +236,8 @@ trap 'kill $xvfb 2>/dev/null' EXIT
 sleep 2
 export DISPLAY=":$display"
 start=$(date +%s%N)
-timeout 120 wine cmd /c "set ZRC_STARTUP_PROBE=1&& C:\\$folder_name\\zrc.exe" >"$work/probe.txt" 2>&1
+# Wine passes this variable on (it keeps back only QT_* ones).
+ZRC_STARTUP_PROBE=1 timeout 120 wine "C:\\$folder_name\\zrc.exe" >"$work/probe.txt" 2>&1
 elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
 grep -q '^exposed' "$work/probe.txt" && grep -q 'translations[/\\]qtbase_zh_CN.qm' "$work/probe.txt"
 check $? "zrc.exe starts ($elapsed ms to quit after painting) and loads translations/qtbase_zh_CN.qm" "$(tr -d '\r' <"$work/probe.txt" | head -c 300)"
