@@ -8,6 +8,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 [[ -f /work/env.sh ]] && source /work/env.sh || true # a shared compiler cache, where there is one
+# Debug information names the build folder; a clone elsewhere still shares the cache.
+export CCACHE_NOHASHDIR=1
 
 t0=$(now)
 need_project_packages
