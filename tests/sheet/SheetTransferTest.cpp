@@ -196,12 +196,16 @@ void SheetTransferTest::filesSaveAndOpen()
     }
 
     // Not a regular file, or too large: a message and nothing changes.
+    QStringList unreadable{u"big.txt"_qs, u"missing.txt"_qs};
+#ifndef Q_OS_WIN // no FIFOs on Windows
     QVERIFY(::mkfifo(dir.filePath(u"fifo"_qs).toLocal8Bit().constData(), 0600) == 0);
+    unreadable.prepend(u"fifo"_qs);
+#endif
     QFile big(dir.filePath(u"big.txt"_qs));
     QVERIFY(big.open(QIODevice::WriteOnly));
     big.write(guard.toUtf8() + QByteArray(1024 * 1024, ' '));
     big.close();
-    for (const QString &name : {u"fifo"_qs, u"big.txt"_qs, u"missing.txt"_qs}) {
+    for (const QString &name : std::as_const(unreadable)) {
         w.world.messages().clear();
         w.transfer->openFile(dir.filePath(name));
         QCOMPARE(w.world.messages().count(), 1);
