@@ -16,12 +16,12 @@ void wireAssistants(Main &main)
     QObject::connect(&main, &Main::levelUpRequested, &main, [&main, levelUp] {
         if (!*levelUp)
             *levelUp = new LevelUpWindow(&main);
-        WindowList::showFromLink(*levelUp);
+        WindowList::showFromLink(*levelUp, &main);
     });
     QObject::connect(&main, &Main::skillsRequested, &main, [&main, skills] {
         if (!*skills)
             *skills = new SkillsWindow(main.engine(), &main);
-        WindowList::showFromLink(*skills);
+        WindowList::showFromLink(*skills, &main);
     });
     QObject::connect(&main, &QObject::destroyed, [levelUp, skills] {
         delete levelUp->data();

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "ApplyPicks.h"
+#include "BesideWindow.h"
 #include "BestBuildWindow.h"
 #include "GameDatabase.h"
 #include "Main.h"
@@ -30,6 +31,8 @@ void wireBestBuild(Main &main)
         }
         if ((*window)->isMinimized())
             (*window)->showNormal();
+        if (!(*window)->isVisible())
+            BesideWindow::placeBesideOpener(*window, &main);
         (*window)->open(row);
         WindowList::opened(*window);
     });

@@ -13,6 +13,6 @@ void wireZonePing(Main &main)
     QObject::connect(&main, &Main::zonePingRequested, &main, [&main, window] {
         if (!*window)
             *window = std::make_unique<XQzs>(&main);
-        WindowList::showFromLink(window->get());
+        WindowList::showFromLink(window->get(), &main);
     });
 }

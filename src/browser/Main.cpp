@@ -29,6 +29,8 @@ Main::Main(QWidget *parent)
     wireExplanations();
     wireBestBuildMenu();
     chainTabs();
+    // Every other window stands on this window's screen.
+    BesideWindow::setMainWindow(this);
     m_portrait = std::make_unique<PortraitWindow>();
     m_portrait->setCharacterNameProvider([this] { return Xingming->currentText(); });
     connect(m_portrait.get(), &PortraitWindow::portraitClosed, this,

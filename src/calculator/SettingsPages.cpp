@@ -149,10 +149,12 @@ QComboBox *SettingsPages::addRow(QFrame *page, int row, const QString &caption, 
         label->setAccessibleName(spoken);
         m_rowCaption = label;
     }
-    // A second list lies over the first one of its row and shares its caption;
-    // the caption names whichever of the two is shown (see render).
-    m_captions[int(id)] = m_rowCaption;
+    // A second list lies over the first one of its row. A caption can be the
+    // buddy of one list only: the first keeps it, the second has a name of
+    // its own, "上衣（第二项）".
     auto *combo = new QComboBox(page);
+    if (caption.isEmpty())
+        combo->setAccessibleName(m_rowCaption->accessibleName() + QStringLiteral("（第二项）"));
     combo->setObjectName(listName(id));
     combo->setEditable(false);
     combo->setGeometry(twipsRect(ComboLeft, top, ComboWidth, RowHeight));
@@ -305,8 +307,6 @@ void SettingsPages::render(const BuildEngine &engine)
             c->setEnabled(l.enabled);
         if (c->isHidden() == l.visible)
             c->setHidden(!l.visible);
-        if (l.visible && m_captions[i]->buddy() != c)
-            m_captions[i]->setBuddy(c);
     }
     for (int i = 0; i < ResultCount; ++i) {
         const ResultLabel &r = engine.result(ResultId(i));

@@ -64,7 +64,6 @@ private:
     std::array<QStringList, ListCount> m_shownItems;
     std::array<QLabel *, ResultCount> m_results{};
     std::array<QFrame *, 4> m_pages{};
-    std::array<QLabel *, ListCount> m_captions{};
     QLabel *m_rowCaption = nullptr;
     quint64 m_focusSerial = 0;
 };

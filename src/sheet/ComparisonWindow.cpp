@@ -190,9 +190,15 @@ void ComparisonWindow::Form_Load()
 void ComparisonWindow::placeBeside()
 {
     BesideWindow::place(this, m_mainWindow, BesideWindow::Side::RightIfRoom, GapTwips);
-    if (m_follows)
-        BesideWindow::moveOuterTo(this, QPoint(BesideWindow::outerGeometry(m_follows).right() + 1,
-                                               BesideWindow::outerGeometry(this).top()));
+    if (m_follows) {
+        // Right against the first window, no gap, its top kept; inside the
+        // screen like the first.
+        QRect first = BesideWindow::outerGeometry(m_follows);
+        first.moveTop(BesideWindow::outerGeometry(this).top());
+        BesideWindow::moveOuterTo(this, Placement::beside(first, BesideWindow::outerGeometry(this).size(),
+                                                          Placement::Side::Right, 0,
+                                                          BesideWindow::screenArea(m_mainWindow)));
+    }
     m_placedUnframed = BesideWindow::frameMargins(this).isNull();
 }
 
@@ -209,9 +215,7 @@ void ComparisonWindow::RadarLink_Click()
         m_radar = new RadarWindow(m_slots, this);
         m_radar->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_radar->show();
-    m_radar->raise();
-    m_radar->activateWindow();
+    WindowList::showFromLink(m_radar, this);
 }
 
 void ComparisonWindow::ComDR_Click(int n)

@@ -1,6 +1,5 @@
 #include "RadarWindow.h"
 
-#include "BesideWindow.h"
 #include "BuildPictures.h"
 #include "ComparisonSlots.h"
 #include "PictureFile.h"
@@ -14,7 +13,6 @@
 namespace {
 
 constexpr qreal PictureScale = 2;
-constexpr int GapTwips = 150; // to the comparison window
 const QSize ChartSize(460, 540);
 
 } // namespace
@@ -71,16 +69,6 @@ RadarWindow::RadarWindow(const ComparisonSlots &slots, QWidget *parent)
     column->addWidget(chart, 1);
     column->addLayout(buttons);
     showSlots();
-    connect(new FrameWatch(this), &FrameWatch::frameChanged, this, [this] {
-        if (m_placedUnframed)
-            placeBeside();
-    });
-}
-
-void RadarWindow::placeBeside()
-{
-    BesideWindow::place(this, parentWidget(), BesideWindow::Side::RightIfRoom, GapTwips);
-    m_placedUnframed = BesideWindow::frameMargins(this).isNull();
 }
 
 void RadarWindow::showSlots()
@@ -99,9 +87,6 @@ void RadarWindow::SavePicture_Click()
 
 void RadarWindow::showEvent(QShowEvent *event)
 {
-    // Before the window reaches the screen, so it appears where it belongs.
-    if (!std::exchange(m_placed, true))
-        placeBeside();
     QWidget::showEvent(event);
     WindowList::opened(this);
 }

@@ -53,10 +53,5 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void placeBeside();
-
     const ComparisonSlots &m_slots;
-    bool m_placed = false;
-    // Placed before the window manager framed the window.
-    bool m_placedUnframed = false;
 };

@@ -1,5 +1,6 @@
 #include "GuideWindow.h"
 
+#include "BesideWindow.h"
 #include "ClickLabel.h"
 #include "NoticeTexts.h"
 #include "RegularFile.h"
@@ -175,11 +176,11 @@ void GuideWindow::resizeEvent(QResizeEvent *event)
 
 void GuideWindow::Form_Resize()
 {
-    // Centred on the screen, frame included.
+    // Centred on the screen's available area, frame included; a picture
+    // larger than the area keeps its top-left corner on it.
     const QScreen *screen = this->screen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+    BesideWindow::moveOuterTo(this, Placement::centred(BesideWindow::outerGeometry(this).size(),
+                                                        screen->availableGeometry()));
 }

@@ -12,7 +12,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QScreen>
+#include <QApplication>
 #include <QUrlQuery>
 #include <array>
 
@@ -136,7 +136,9 @@ void ShareWindow::open(const QString &postText, const QString &title)
         // Gone with the program, before the application object.
         connect(qApp, &QCoreApplication::aboutToQuit, window.data(), &QObject::deleteLater);
     }
-    WindowList::showFromLink(window);
+    // Beside the window the share was asked from.
+    const QWidget *from = QApplication::activeWindow();
+    WindowList::showFromLink(window, from != window ? from : nullptr);
     window->load(postText);
     window->setWindowTitle(title);
 }
@@ -162,11 +164,6 @@ void ShareWindow::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     WindowList::opened(this);
-    if (!m_placed) {
-        m_placed = true;
-        if (QScreen *where = screen())
-            move(where->availableGeometry().center() - rect().center());
-    }
 }
 
 void ShareWindow::mouseMoveEvent(QMouseEvent *event)

@@ -49,5 +49,4 @@ private:
     void load(const QString &postText);
 
     std::unique_ptr<WebView> m_view;
-    bool m_placed = false;
 };

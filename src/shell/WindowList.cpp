@@ -1,5 +1,7 @@
 #include "WindowList.h"
 
+#include "BesideWindow.h"
+
 #include <QPointer>
 #include <utility>
 #include <QWidget>
@@ -40,6 +42,13 @@ void showFromLink(QWidget *window)
     window->raise();
     window->activateWindow();
     opened(window);
+}
+
+void showFromLink(QWidget *window, const QWidget *openedFrom)
+{
+    if (window && !window->isVisible())
+        BesideWindow::placeBesideOpener(window, openedFrom);
+    showFromLink(window);
 }
 
 QList<QWidget *> newestFirst()

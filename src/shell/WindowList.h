@@ -13,6 +13,10 @@ void opened(QWidget *window);
 // How a link shows its window: shown if closed, restored if minimised,
 // raised and activated, and made the newest.
 void showFromLink(QWidget *window);
+// The same for a window without a place of its own (a new window opens this
+// way): a hidden window is first put beside the window it was opened from,
+// inside the main window's screen (BesideWindow::placeBesideOpener).
+void showFromLink(QWidget *window, const QWidget *openedFrom);
 // Closes every window still alive, newest first.
 void closeAllNewestFirst();
 // True while closeAllNewestFirst() runs: the program is ending, and a

@@ -3,31 +3,104 @@
 #include "Units.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 #include <QWidget>
 
 namespace BesideWindow {
+namespace {
 
-QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gapTwips, const QRect &screen)
+QPointer<const QWidget> &mainPointer()
 {
-    const int gap = twipsToPixels(gapTwips);
-    const int left = anchorOuter.left() - gap - outer.width();
-    const int right = anchorOuter.left() + anchorOuter.width() + gap;
-    bool onRight = side == Side::Right;
-    // The room right of the anchor and the gap must be more than the width.
-    if (side == Side::RightIfRoom)
-        onRight = screen.left() + screen.width() - right > outer.width();
-    return QPoint(onRight ? right : left, anchorOuter.top());
+    static QPointer<const QWidget> main;
+    return main;
+}
+
+// Re-places a window opened beside another once its frame is known (or
+// changes), while it still stands where it was put unframed.
+class OpenerPlacement : public QObject {
+public:
+    static constexpr const char *Name = "BesideOpener";
+
+    explicit OpenerPlacement(QWidget *window) : QObject(window), m_window(window)
+    {
+        setObjectName(QLatin1String(Name));
+        connect(new FrameWatch(window), &FrameWatch::frameChanged, this, [this] {
+            if (m_placedUnframed)
+                place();
+        });
+    }
+
+    void placeBeside(const QWidget *opener)
+    {
+        m_opener = opener;
+        place();
+    }
+
+private:
+    void place()
+    {
+        const QWidget *main = mainWindow();
+        // An opener gone or hidden (the guide once it has shown the main
+        // window): beside the main window.
+        const QWidget *opener = m_opener && m_opener->isVisible() ? m_opener.data() : main;
+        if (!opener || opener == m_window)
+            return;
+        const QRect mainOuter = main && main != m_window ? outerGeometry(main) : QRect();
+        const QRect area = screenArea(opener);
+        moveOuterTo(m_window, Placement::besideOpener(outerGeometry(opener), outerGeometry(m_window).size(),
+                                                      twipsToPixels(OpenerGapTwips), area, mainOuter));
+        m_placedUnframed = frameMargins(m_window).isNull();
+    }
+
+    QWidget *m_window;
+    QPointer<const QWidget> m_opener;
+    bool m_placedUnframed = false;
+};
+
+} // namespace
+
+void setMainWindow(const QWidget *main) { mainPointer() = main; }
+
+const QWidget *mainWindow() { return mainPointer().data(); }
+
+QRect screenArea(const QWidget *fallback)
+{
+    const QWidget *main = mainWindow();
+    const QScreen *screen = main ? main->screen() : fallback ? fallback->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gapTwips, const QRect &area)
+{
+    return Placement::beside(anchorOuter, outer, side, twipsToPixels(gapTwips), area);
 }
 
 void place(QWidget *window, const QWidget *anchor, Side side, int gapTwips)
 {
     if (!window || !anchor)
         return;
-    const QScreen *screen = anchor->screen();
-    const QRect whole = screen ? screen->geometry() : QRect();
-    moveOuterTo(window, position(outerGeometry(anchor), outerGeometry(window).size(), side, gapTwips, whole));
+    moveOuterTo(window, position(outerGeometry(anchor), outerGeometry(window).size(), side, gapTwips,
+                                 screenArea(anchor)));
+}
+
+void placeBesideOpener(QWidget *window, const QWidget *openedFrom)
+{
+    if (!window)
+        return;
+    // The size it will show with, before it is measured.
+    window->ensurePolished();
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    auto *placement = static_cast<OpenerPlacement *>(
+        window->findChild<QObject *>(QLatin1String(OpenerPlacement::Name), Qt::FindDirectChildrenOnly));
+    if (!placement)
+        placement = new OpenerPlacement(window);
+    placement->placeBeside(openedFrom);
 }
 
 void moveOuterTo(QWidget *window, const QPoint &outerTopLeft)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Placement.h"
+
 #include <QMargins>
 #include <QObject>
 #include <QPoint>
@@ -9,27 +11,41 @@
 
 class QWidget;
 
-// Placing one top-level window beside another. Both are measured by their
-// outer (framed) geometry, title bar and borders included, which is only
-// known once the window manager has framed them: a placement made before
-// that is made again when FrameWatch reports the frame.
+// Placing one top-level window beside another, inside the available
+// geometry of the screen the main window is on (the rules are in
+// Placement.h). Windows are measured by their outer (framed) geometry,
+// title bar and borders included, which is only known once the window
+// manager has framed them: a placement made before that is made again when
+// FrameWatch reports the frame.
 namespace BesideWindow {
 
-enum class Side {
-    Left,        // to the left of the anchor
-    Right,       // to the right of the anchor
-    RightIfRoom, // right when the screen has room for it there, otherwise left
-};
+using Side = Placement::Side;
+
+// The gap between a window without a place of its own and its opener.
+inline constexpr int OpenerGapTwips = 150;
+
+// The main window, whose screen holds every other window and which the
+// others cover only when there is no other room. Set by the main window.
+void setMainWindow(const QWidget *main);
+const QWidget *mainWindow();
+// The available geometry of the main window's screen (without a main
+// window: of the given window's screen, else the primary screen's).
+QRect screenArea(const QWidget *fallback = nullptr);
 
 // Outer top-left of a window of the given outer size beside the anchor's
-// outer rectangle, its top level with the anchor's, gapTwips apart. The
-// screen (the whole of it) decides RightIfRoom only: right when the room
-// between the gap and the screen's right edge is more than the width.
-QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gapTwips, const QRect &screen);
+// outer rectangle, gapTwips apart, inside the area (Placement::beside).
+QPoint position(const QRect &anchorOuter, const QSize &outer, Side side, int gapTwips, const QRect &area);
 
-// Moves the window so its outer rectangle sits beside the anchor's, on the
-// screen the anchor is on. Nothing happens without both windows.
+// Moves the window so its outer rectangle sits beside the anchor's, inside
+// the main window's screen. Nothing happens without both windows.
 void place(QWidget *window, const QWidget *anchor, Side side, int gapTwips);
+
+// How a window without a place of its own is opened: call
+// WindowList::showFromLink(window, openedFrom), which calls this while the
+// window is hidden. Puts it beside the window it was opened from (no
+// opener: the main window), inside the main window's screen, and again once
+// the window manager has framed it.
+void placeBesideOpener(QWidget *window, const QWidget *openedFrom);
 
 // Moves the window so its outer (framed) top-left is at the given point.
 void moveOuterTo(QWidget *window, const QPoint &outerTopLeft);
