@@ -7,6 +7,11 @@
 #   share/zrc/                        the bundled sample, the default data (read-only)
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1
 
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
+  return()
+endif()
+
 set(ZRC_APP_ID cn.zrc.assistant)
 
 if(TARGET zrc)

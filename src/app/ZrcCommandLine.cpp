@@ -1,6 +1,7 @@
 #include "ZrcCommandLine.h"
 
 #include "CommandLineHelp.h"
+#include "ProgramArguments.h"
 #include "QtTranslations.h"
 #include "zrc_version.h"
 
@@ -67,9 +68,7 @@ int answerCommandLine(int argc, char *argv[])
     // Only Qt's core here: nothing may need a display before the answer.
     // No application object and no catalogue either, unless Qt has a
     // refusal to say: every start would pay for them.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList arguments = programArguments(argc, argv);
     QCommandLineParser parser;
     setUp(parser);
     if (!parser.parse(arguments)) {

@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "ProgramArguments.h"
 #include "QtTranslations.h"
 #include "zrc_version.h"
 
@@ -23,15 +24,19 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(quietQtMessages);
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
-    // Only a command that draws gets a QGuiApplication, on the offscreen
-    // platform unless one is asked for; the others never touch a display.
+    const QStringList args = programArguments(argc, argv).mid(1);
+    // Only a command that draws gets a QGuiApplication, on a platform that
+    // shows nothing unless one is asked for; the others never touch a
+    // display. Windows' own platform draws with the system's fonts and
+    // opens no window unless asked to.
     std::unique_ptr<QCoreApplication> app;
     if (cliDraws(args)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+#ifdef Q_OS_WIN
+            qputenv("QT_QPA_PLATFORM", "windows");
+#else
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -1,11 +1,30 @@
 #include "FallbackWebView.h"
 
+#include "CodePage936.h"
 #include "OpenPage.h"
 
 #include <QFile>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+// Whether the head of a page names a Chinese code page Qt may have no
+// decoder for (none without ICU): GB2312 and GBK are read as code page 936,
+// which holds both.
+bool namesGbk(const QByteArray &page)
+{
+    static const QByteArrayView Names[] = {"charset=gbk", "charset=gb2312", "charset=\"gbk", "charset=\"gb2312",
+                                           "charset='gbk", "charset='gb2312",
+                                           "charset=cp936", "charset=gb18030", "charset=\"gb18030", "charset='gb18030"};
+    const QByteArray head = page.left(1024).toLower().replace(' ', QByteArray());
+    return std::any_of(std::begin(Names), std::end(Names), [&head](QByteArrayView n) { return head.contains(n); });
+}
+
+} // namespace
 
 FallbackWebView::FallbackWebView(QWidget *parent) : m_browser(new QTextBrowser(parent))
 {
@@ -36,7 +55,9 @@ void FallbackWebView::load(const QUrl &url)
             const QByteArray data = file.readAll();
             // The page names its own encoding (GBK pages do); UTF-8 otherwise.
             QStringDecoder decoder = QStringDecoder::decoderForHtml(data);
-            const QString html = decoder.isValid() ? QString(decoder(data)) : QString::fromUtf8(data);
+            const QString html = decoder.isValid()   ? QString(decoder(data))
+                                 : namesGbk(data) ? CodePage936::decode(data)
+                                                  : QString::fromUtf8(data);
             m_browser->document()->setBaseUrl(url);
             m_browser->setHtml(html);
             ok = true;

@@ -132,7 +132,7 @@ private Q_SLOTS:
 
     void valueEndsAtNul()
     {
-        const QString path = m_dir.filePath(QStringLiteral("nul.ini"));
+        const QString path = m_dir.filePath(QStringLiteral("with-nul.ini"));
         writeBytes(path, QByteArray("[s]\r\nk=a\0b \0\r\nnext=1\r\n", 22));
         mIni::setIniFile(path, mIni::Access::ReadOnly);
         QCOMPARE(mIni::IniRead(QStringLiteral("s"), QStringLiteral("k")), QStringLiteral("a"));

@@ -13,6 +13,7 @@ QObject *newIniCommandTest();
 QObject *newGoldenReadsTest();
 QObject *newHostileFilesTest();
 QObject *newDatabaseCheckTest();
+QObject *newCodePage936Test();
 
 int main(int argc, char *argv[])
 {
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     tests.emplace_back(newGoldenReadsTest());
     tests.emplace_back(newHostileFilesTest());
     tests.emplace_back(newDatabaseCheckTest());
+    tests.emplace_back(newCodePage936Test());
     int failed = 0;
     for (const auto &test : tests)
         failed += QTest::qExec(test.get(), argc, argv);

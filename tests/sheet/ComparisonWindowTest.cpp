@@ -422,6 +422,9 @@ void ComparisonWindowTest::storedTextShownAsWritten()
 {
     // Every key of slot 1 starts with markup naming a FIFO as a picture, as
     // a hand-edited configuration may.
+#ifdef Q_OS_WIN
+    QSKIP("needs a FIFO, which Windows does not have");
+#endif
     FifoTrap trap;
     QVERIFY(trap.ready());
     SheetWorld world;

@@ -224,7 +224,9 @@ void SheetTransferTest::filesSaveAndOpen()
     }
 
     // Not a regular file, or too large: a message and nothing changes.
+#ifndef Q_OS_WIN // no FIFOs there: the row finds nothing, which reads as missing
     QVERIFY(::mkfifo(dir.filePath(u"fifo"_qs).toLocal8Bit().constData(), 0600) == 0);
+#endif
     QFile big(dir.filePath(u"big.txt"_qs));
     QVERIFY(big.open(QIODevice::WriteOnly));
     big.write(guard.toUtf8() + QByteArray(1024 * 1024, ' '));
