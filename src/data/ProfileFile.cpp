@@ -1,10 +1,13 @@
 #include "ProfileFile.h"
 
+#include "ProfileText.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -139,7 +142,18 @@ void ProfileFile::applyPending()
 QString ProfileFile::value(QStringView section, QStringView key)
 {
     refresh();
-    applyPending(); // a read inside a batch sees the batch's writes
+    // A read inside a batch sees the batch's writes. Writes to other keys
+    // never change this one, so only reading back a key of the batch costs
+    // the splice (and, later, a parse): a batch that reads and deletes key
+    // after key still parses a large file once.
+    const QStringView s = ProfileText::trimBlanks(section);
+    const QStringView k = ProfileText::trimBlanks(key);
+    const bool pendingHere = std::any_of(m_pending.cbegin(), m_pending.cend(), [&](const ProfileDocument::Edit &e) {
+        return ProfileText::sameName(ProfileText::trimBlanks(e.key), k)
+            && ProfileText::sameName(ProfileText::trimBlanks(e.section), s);
+    });
+    if (pendingHere)
+        applyPending();
     return doc().value(section, key);
 }
 

@@ -244,6 +244,31 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("a batch of 61 writes parsed the file %1 times")
                                 .arg(ProfileFile::at(batched)->parseCount() - parses)));
         QCOMPARE(mIni::IniRead(QStringLiteral("zrc"), QStringLiteral("key7")), QStringLiteral("second"));
+
+        // The comparison window's load: read key after key, deleting the
+        // empty ones as it goes. Each read sees the batch's writes, yet the
+        // file is parsed once, not once per read after a deletion.
+        const int before = ProfileFile::at(batched)->parseCount();
+        {
+            mIni::WriteBatch batch;
+            for (int i = 0; i < 95; ++i) {
+                const QByteArray key = "key" + QByteArray::number(i);
+                const QString expected = i % 2 == 0 ? QStringLiteral("新%1").arg(i)
+                                         : i == 5   ? QString()
+                                         : i == 7   ? QStringLiteral("second")
+                                                    : QStringLiteral("v%1").arg(i);
+                QCOMPARE(mIni::IniRead(QStringLiteral("zrc"), QString::fromLatin1(key)), expected);
+                if (i % 3 == 0)
+                    QVERIFY(write("zrc", key.constData(), QString()));
+            }
+            QVERIFY(write("zrc", "key8", QStringLiteral("eight")));
+            QCOMPARE(mIni::IniRead(QStringLiteral("ZRC"), QStringLiteral(" KEY8 ")), QStringLiteral("eight"));
+            QCOMPARE(mIni::IniRead(QStringLiteral("zrc"), QStringLiteral("key9")), QString());
+        }
+        QVERIFY2(ProfileFile::at(batched)->parseCount() - before <= 2,
+                 qPrintable(QStringLiteral("reading 95 keys in a batch parsed the file %1 times")
+                                .arg(ProfileFile::at(batched)->parseCount() - before)));
+        QCOMPARE(mIni::IniRead(QStringLiteral("zrc"), QStringLiteral("key8")), QStringLiteral("eight"));
     }
 };
 
