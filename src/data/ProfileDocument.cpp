@@ -72,6 +72,8 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
     const QString text = decodeAll ? decode(QByteArrayView(bytes).sliced(pos), doc.m_encoding) : QString();
     qsizetype tpos = 0;
     QString decoded;
+    // One allocation for the list of a large file, not a copy of it per doubling.
+    doc.m_lines.reserve(QByteArrayView(bytes).sliced(pos).count('\n') + 1);
 
     while (pos < n) {
         Line line;
@@ -118,8 +120,9 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
             line.valueStart = -1;
         }
         pos = e + line.endSize;
-        doc.m_lines.append(line);
-        if (line.endSize == 0)
+        const bool last = line.endSize == 0;
+        doc.m_lines.append(std::move(line));
+        if (last)
             break;
     }
 
