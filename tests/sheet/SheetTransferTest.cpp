@@ -3,6 +3,7 @@
 #include "AbilitySheet.h"
 #include "AppPaths.h"
 #include "ApplyPicks.h"
+#include "CodePage936.h"
 #include "ComparisonWindow.h"
 #include "FileDialogAnswerer.h"
 #include "Main.h"
@@ -20,7 +21,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -211,8 +211,7 @@ void SheetTransferTest::filesSaveAndOpen()
     // Opened again, also as GBK without a mark.
     QFile gbk(dir.filePath(u"gbk.txt"_qs));
     QVERIFY(gbk.open(QIODevice::WriteOnly));
-    QStringEncoder toGbk("GBK");
-    gbk.write(toGbk.encode(guard));
+    gbk.write(CodePage936::encode(guard));
     gbk.close();
     for (const QString &name : {u"a.txt"_qs, u"gbk.txt"_qs}) {
         w.build(otherBuild());
