@@ -54,6 +54,19 @@ static void appendArgument(wchar_t *line, const wchar_t *arg)
     line[at] = 0;
 }
 
+/* The next tab-separated field, an empty one included; NULL after the last. */
+static const wchar_t *nextField(wchar_t **rest)
+{
+    wchar_t *field = *rest;
+    if (!field)
+        return NULL;
+    wchar_t *tab = wcschr(field, L'\t');
+    *rest = tab ? tab + 1 : NULL;
+    if (tab)
+        *tab = 0;
+    return field;
+}
+
 static HANDLE openFile(const wchar_t *path, int write)
 {
     SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, TRUE};
@@ -79,17 +92,17 @@ int main(int argc, char **argv)
         text[strcspn(text, "\r\n")] = 0;
         if (!*text)
             continue;
-        wchar_t *wide = widen(text), *state = NULL;
-        const wchar_t *name = wcstok_s(wide, L"\t", &state);
-        const wchar_t *arg = wcstok_s(NULL, L"\t", &state);
+        wchar_t *wide = widen(text), *rest = wide;
+        const wchar_t *name = nextField(&rest);
+        const wchar_t *arg = nextField(&rest);
         const wchar_t *input = L"NUL";
         if (arg && wcscmp(arg, L"@STDIN") == 0) {
-            input = wcstok_s(NULL, L"\t", &state);
-            arg = wcstok_s(NULL, L"\t", &state);
+            input = nextField(&rest);
+            arg = nextField(&rest);
         }
         line[0] = 0;
-        for (; arg; arg = wcstok_s(NULL, L"\t", &state))
-            appendArgument(line, arg);
+        for (; arg; arg = nextField(&rest))
+            appendArgument(line, arg); /* an empty argument too, as "" */
 
         STARTUPINFOW si = {0};
         si.cb = sizeof si;

@@ -52,6 +52,8 @@ protected:
         QList<LibraryEntry> entries;
         const QDir dir(m_folder);
         for (const QString &name : libraryFiles(m_folder, &problem)) {
+            if (isInterruptionRequested())
+                return; // the window is going
             const QString path = dir.filePath(name);
             const auto cached = m_cache.constFind(name);
             if (cached != m_cache.cend()) {
@@ -106,7 +108,16 @@ LibraryWindow::LibraryWindow(LibraryActions actions, QWidget *parent)
     listFolder();
 }
 
-LibraryWindow::~LibraryWindow() = default;
+LibraryWindow::~LibraryWindow()
+{
+    // A listing never outlives its window: a thread still running when the
+    // program ends may be cut off holding a lock that the end itself needs.
+    if (m_scan) {
+        m_scan->requestInterruption();
+        m_scan->wait();
+        delete m_scan;
+    }
+}
 
 void LibraryWindow::buildControls()
 {
@@ -275,6 +286,7 @@ void LibraryWindow::refresh()
     auto *scan = new LibraryScan(++m_generation, m_folder, *m_data, m_cache);
     connect(scan, &LibraryScan::scanned, this, &LibraryWindow::scanned);
     connect(scan, &QThread::finished, scan, &QObject::deleteLater);
+    m_scan = scan;
     scan->start(QThread::LowPriority);
 }
 

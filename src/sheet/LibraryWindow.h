@@ -3,6 +3,8 @@
 #include "BuildLibrary.h"
 
 #include <QHash>
+#include <QPointer>
+#include <QThread>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -95,5 +97,6 @@ private:
     QHash<QString, LibraryEntry> m_cache; // by file name, for files unchanged since the last listing
     quint64 m_generation = 0;
     bool m_busy = false;
+    QPointer<QThread> m_scan; // the listing under way
     bool m_again = false;
 };
