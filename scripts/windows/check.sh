@@ -276,7 +276,7 @@ for dll in Qt6Core Qt6Gui Qt6Widgets Qt6Network Qt6Test libstdc++-6 libgcc_s_seh
   cp -u "$qt/bin/$dll.dll" "$cross/bin/"
 done
 mkdir -p "$cross/bin/platforms" "$cross/bin/imageformats"
-cp -u "$qt/plugins/platforms/qoffscreen.dll" "$cross/bin/platforms/"
+cp -u "$qt/plugins/platforms/qoffscreen.dll" "$qt/plugins/platforms/qwindows.dll" "$cross/bin/platforms/" # the tests offscreen, zrc-cli card on windows
 cp -u "$qt/plugins/imageformats/"*.dll "$cross/bin/imageformats/"
 fontdir=$(winepath -w "$(dirname "$(fc-match -f '%{file}' 'WenQuanYi Micro Hei')")")
 for t in tests_data tests_calculator tests_sheet; do

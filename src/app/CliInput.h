@@ -4,8 +4,9 @@
 #include <QString>
 
 // Standard input read to its end, for `--from-sheet -`: from a file, a pipe
-// or a terminal (where the end is Ctrl+D), whatever arrives in how many
-// pieces. Reading stops once more than `maxBytes` have come.
+// or a terminal (where the end is Ctrl+D; Ctrl+Z in a Windows console),
+// whatever arrives in how many pieces. Reading stops once more than
+// `maxBytes` have come.
 namespace CliInput {
 
 struct Input {

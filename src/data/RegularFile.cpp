@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cerrno>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#  include <qt_windows.h>
+#else
 #  include <fcntl.h>
 #  include <sys/stat.h>
 #  include <unistd.h>
@@ -68,10 +70,17 @@ Problem kind(const QString &path)
     if (path.isEmpty())
         return Problem::Missing;
 #ifdef Q_OS_WIN
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Problem::Missing;
-    return info.isFile() ? Problem::None : Problem::NotRegular;
+    const QString native = QDir::toNativeSeparators(path);
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(native.utf16()));
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        switch (GetLastError()) {
+        case ERROR_ACCESS_DENIED: return Problem::NoPermission;
+        case ERROR_FILENAME_EXCED_RANGE: return Problem::NameTooLong;
+        case ERROR_CANT_RESOLVE_FILENAME: return Problem::LinkLoop;
+        default: return Problem::Missing;
+        }
+    }
+    return attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE) ? Problem::NotRegular : Problem::None;
 #else
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {

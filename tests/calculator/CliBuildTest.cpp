@@ -87,20 +87,24 @@ void CliBuildTest::missingDatabaseIsNamed()
     // Every command that reads the database names it when it cannot be read.
     const QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ZRCdata.dat"))); // a folder in its place
+    // Absolute on every system, and spelled as zrc-cli prints it: with the
+    // system's separators, a backslash doubled.
+    const QString none = QDir::rootPath() + QStringLiteral("nonexistent");
+    const auto shown = [](const QString &path) { return QDir::toNativeSeparators(path).replace(u'\\', QStringLiteral("\\\\")); };
     const struct {
         QStringList args;
         QString says;
     } cases[] = {
-        {{QStringLiteral("build"), QStringLiteral("--data-dir"), QStringLiteral("/nonexistent"), QStringLiteral("普通角色")},
-         QStringLiteral("zrc-cli build: 无法读取游戏数据库 /nonexistent/ZRCdata.dat：找不到文件\n")},
+        {{QStringLiteral("build"), QStringLiteral("--data-dir"), none, QStringLiteral("普通角色")},
+         u"zrc-cli build: 无法读取游戏数据库 " + shown(none + u"/ZRCdata.dat") + u"：找不到文件\n"},
         {{QStringLiteral("sheet"), QStringLiteral("--data-dir"), dir.path(), QStringLiteral("普通角色")},
-         u"zrc-cli sheet: 无法读取游戏数据库 " + dir.path() + u"/ZRCdata.dat：不是普通文件（管道、设备、套接字或文件夹）\n"},
-        {{QStringLiteral("best"), QStringLiteral("--data-dir"), QStringLiteral("/nonexistent"), QStringLiteral("陆星河"),
+         u"zrc-cli sheet: 无法读取游戏数据库 " + shown(dir.path() + u"/ZRCdata.dat") + u"：不是普通文件（管道、设备、套接字或文件夹）\n"},
+        {{QStringLiteral("best"), QStringLiteral("--data-dir"), none, QStringLiteral("陆星河"),
           QStringLiteral("--maximise"), QStringLiteral("三分")},
-         QStringLiteral("zrc-cli best: 无法读取游戏数据库 /nonexistent/ZRCdata.dat：找不到文件\n")},
+         u"zrc-cli best: 无法读取游戏数据库 " + shown(none + u"/ZRCdata.dat") + u"：找不到文件\n"},
         {{QStringLiteral("card"), QStringLiteral("--data-dir"), dir.path(), QStringLiteral("--out"),
           dir.filePath(QStringLiteral("c.png")), QStringLiteral("普通角色")},
-         u"zrc-cli card: 无法读取游戏数据库 " + dir.path() + u"/ZRCdata.dat：不是普通文件（管道、设备、套接字或文件夹）\n"},
+         u"zrc-cli card: 无法读取游戏数据库 " + shown(dir.path() + u"/ZRCdata.dat") + u"：不是普通文件（管道、设备、套接字或文件夹）\n"},
     };
     for (const auto &c : cases) {
         QProcess p;
@@ -111,10 +115,11 @@ void CliBuildTest::missingDatabaseIsNamed()
     }
     QProcess p;
     p.start(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"),
-            {QStringLiteral("db"), QStringLiteral("check"), QStringLiteral("--data-dir"), QStringLiteral("/nonexistent")});
+            {QStringLiteral("db"), QStringLiteral("check"), QStringLiteral("--data-dir"), none});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 1);
-    QVERIFY2(p.readAllStandardOutput().startsWith("/nonexistent/ZRCdata.dat: 错误: 找不到文件"), "db check names the database");
+    QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).startsWith(shown(none + u"/ZRCdata.dat") + u": 错误: 找不到文件"),
+             "db check names the database");
 }
 
 void CliBuildTest::unknownCharacterStops()

@@ -1,11 +1,11 @@
 #include "DatabaseCheck.h"
+#include "CodePage936.h"
 #include "TestFiles.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QFile>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,7 +35,7 @@ class DatabaseCheckTest : public QObject {
         return dir;
     }
 
-    QString sampleText() const { return QStringDecoder("GBK").decode(m_sample); }
+    QString sampleText() const { return CodePage936::decode(m_sample); }
 
     static QStringList wrongs(const DatabaseCheck &check)
     {

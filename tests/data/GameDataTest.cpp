@@ -8,6 +8,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// An absolute path on every system: "/arg" is relative to the drive on Windows.
+QString rooted(QStringView path) { return QDir::rootPath() + path.toString(); }
+
+} // namespace
+
 // The game database and the endpoints file, read as the windows read them.
 class GameDataTest : public QObject {
     Q_OBJECT
@@ -107,25 +114,24 @@ private Q_SLOTS:
         QCOMPARE(Endpoints::zone(1), (QStringList{QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.2"),
                                                   QStringLiteral("127.0.0.3")}));
         QVERIFY(Endpoints::zone(4).isEmpty());
-        QCOMPARE(Endpoints::resolve(QStringLiteral("/abs/p.html"), QStringLiteral("/data")),
-                 QUrl::fromLocalFile(QStringLiteral("/abs/p.html")));
+        QCOMPARE(Endpoints::resolve(rooted(u"abs/p.html"), rooted(u"data")), QUrl::fromLocalFile(rooted(u"abs/p.html")));
     }
 
     void pathOptions()
     {
-        qputenv("ZRC_DATA_DIR", "/env/data");
-        qputenv("ZRC_CONFIG", "/env/cfg.ini");
+        qputenv("ZRC_DATA_DIR", rooted(u"env/data").toUtf8());
+        qputenv("ZRC_CONFIG", rooted(u"env/cfg.ini").toUtf8());
         AppPaths::init({QStringLiteral("zrc"), QStringLiteral("--unknown"), QStringLiteral("--data-dir"),
-                        QStringLiteral("/arg/data")});
-        QCOMPARE(AppPaths::dataDir(), QStringLiteral("/arg/data"));  // option wins
-        QCOMPARE(AppPaths::configPath(), QStringLiteral("/env/cfg.ini")); // then environment
+                        rooted(u"arg/data")});
+        QCOMPARE(AppPaths::dataDir(), rooted(u"arg/data"));  // option wins
+        QCOMPARE(AppPaths::configPath(), rooted(u"env/cfg.ini")); // then environment
         QCOMPARE(AppPaths::legacyConfigPath(), QString());
-        QCOMPARE(AppPaths::databasePath(), QStringLiteral("/arg/data/ZRCdata.dat"));
-        QCOMPARE(AppPaths::imagesDir(), QStringLiteral("/arg/data/ZRCimages"));
-        QCOMPARE(AppPaths::readmePath(), QStringLiteral("/arg/data/说明文档.txt"));
-        AppPaths::init({QStringLiteral("zrc"), QStringLiteral("--config=/arg/c.ini")});
-        QCOMPARE(AppPaths::configPath(), QStringLiteral("/arg/c.ini"));
-        QCOMPARE(AppPaths::dataDir(), QStringLiteral("/env/data"));
+        QCOMPARE(AppPaths::databasePath(), rooted(u"arg/data/ZRCdata.dat"));
+        QCOMPARE(AppPaths::imagesDir(), rooted(u"arg/data/ZRCimages"));
+        QCOMPARE(AppPaths::readmePath(), rooted(u"arg/data/说明文档.txt"));
+        AppPaths::init({QStringLiteral("zrc"), QStringLiteral("--config=") + rooted(u"arg/c.ini")});
+        QCOMPARE(AppPaths::configPath(), rooted(u"arg/c.ini"));
+        QCOMPARE(AppPaths::dataDir(), rooted(u"env/data"));
         qunsetenv("ZRC_DATA_DIR");
         qunsetenv("ZRC_CONFIG");
         AppPaths::init({});
@@ -149,7 +155,7 @@ private Q_SLOTS:
         writeBytes(bin + QStringLiteral("/ZRCdata.dat"), QByteArray());
         QCOMPARE(AppPaths::findDataDir(QString(), bin), bin); // a copied folder wins
 
-        QCOMPARE(AppPaths::findDataDir(QStringLiteral("/opt/data/"), bin), QStringLiteral("/opt/data"));
+        QCOMPARE(AppPaths::findDataDir(rooted(u"opt/data/"), bin), rooted(u"opt/data"));
         QCOMPARE(AppPaths::findDataDir(QStringLiteral("rel/../d"), bin), QDir::current().absoluteFilePath(QStringLiteral("d")));
     }
 };

@@ -2,7 +2,6 @@
 #include "TestFiles.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QTest>
 
 // The reader against what the Windows profile function returned for the
@@ -39,7 +38,6 @@ private Q_SLOTS:
         const QString dir = QStringLiteral(ZRC_TEST_SOURCE_DIR "/golden/");
         QFile reads(dir + QStringLiteral("reads.tsv"));
         QVERIFY(reads.open(QIODevice::ReadOnly));
-        QStringDecoder decoder("GBK");
         QStringList wrong;
         int count = 0, departed = 0;
         while (!reads.atEnd()) {
@@ -56,7 +54,7 @@ private Q_SLOTS:
             QFile f(dir + QStringLiteral("files/") + file);
             const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
             const ProfileDocument doc = ProfileDocument::parse(bytes);
-            const QByteArray got = ProfileText::encode(doc.value(QString(decoder.decode(section)), QString(decoder.decode(key))),
+            const QByteArray got = ProfileText::encode(doc.value(CodePage936::decode(section), CodePage936::decode(key)),
                                                        ProfileText::Encoding::Gbk);
             const Departure *d = departure(file, key);
             if (d) {

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "CodePage936.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
 #include <QString>
-#include <QStringEncoder>
 
 // Real files for the tests. Text fixtures are written in GBK like the
 // program's files; gbk() spells out the bytes.
 inline QByteArray gbk(const QString &text)
 {
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
+    return CodePage936::encode(text);
 }
 
 inline void writeBytes(const QString &path, const QByteArray &bytes)

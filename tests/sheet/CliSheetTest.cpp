@@ -8,9 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
+#ifdef Q_OS_UNIX
+#  include <fcntl.h>
+#  include <stdlib.h>
+#  include <unistd.h>
+#endif
 
 namespace {
 
@@ -136,6 +138,7 @@ void CliSheetTest::standardInputIsReadToItsEnd()
     QCOMPARE(r.status, 2);
     QCOMPARE(r.err, u"zrc-cli sheet: -: 输入超过 1 MiB，不是能力表。\n"_qs);
 
+#ifdef Q_OS_UNIX
     // Typed into a terminal: each read returns one line, Ctrl+D ends it.
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
@@ -163,6 +166,7 @@ void CliSheetTest::standardInputIsReadToItsEnd()
     QCOMPARE(p.exitCode(), 2);
     const QString err = QString::fromUtf8(p.readAllStandardError());
     QVERIFY2(err.startsWith(u"zrc-cli sheet: -: 读取标准输入失败："_qs), qPrintable(err));
+#endif // a Windows console is typed into through ReadConsoleW, which only a real console shows
 }
 
 // Values quoted from a sheet or the command line reach the terminal

@@ -95,7 +95,12 @@ void LibraryTest::everyRowSaysWhatTheLoaderSays()
     QVERIFY(dir.mkpath(QStringLiteral("folder.txt")));
     write(dir.filePath(QStringLiteral("folder.txt/inner.txt")), SheetFile::encode(firstSheet));
     FifoTrap fifo(dir.filePath(QStringLiteral("fifo.txt")));
+#ifdef Q_OS_WIN
+    const bool fifos = false; // none there
+#else
     QVERIFY(fifo.ready());
+    const bool fifos = true;
+#endif
 
     const Run listed = cli({QStringLiteral("library"), QStringLiteral("--dir"), home.path(), QStringLiteral("--json")});
     QCOMPARE(listed.status, 0);
@@ -104,10 +109,13 @@ void LibraryTest::everyRowSaysWhatTheLoaderSays()
     QStringList files;
     for (const QJsonValue &v : rows)
         files.append(v[u"file"].toString());
-    QCOMPARE(files, (QStringList{u"binary.txt"_qs, u"build-0.txt"_qs, u"build-1.txt"_qs, u"build-2.txt"_qs,
-                                 u"build-3.txt"_qs, u"build-4.txt"_qs, u"build-5.txt"_qs, u"chat.txt"_qs,
-                                 u"empty.txt"_qs, u"fifo.txt"_qs, u"folder.txt"_qs, u"gbk.txt"_qs,
-                                 u"nobody.txt"_qs, u"old-data.txt"_qs, u"unfinished.txt"_qs}));
+    QStringList expected{u"binary.txt"_qs, u"build-0.txt"_qs, u"build-1.txt"_qs, u"build-2.txt"_qs,
+                         u"build-3.txt"_qs, u"build-4.txt"_qs, u"build-5.txt"_qs, u"chat.txt"_qs,
+                         u"empty.txt"_qs, u"fifo.txt"_qs, u"folder.txt"_qs, u"gbk.txt"_qs,
+                         u"nobody.txt"_qs, u"old-data.txt"_qs, u"unfinished.txt"_qs};
+    if (!fifos)
+        expected.removeOne(u"fifo.txt"_qs);
+    QCOMPARE(files, expected);
 
     QStringList statuses;
     for (const QJsonValue &v : rows) {
@@ -133,7 +141,7 @@ void LibraryTest::everyRowSaysWhatTheLoaderSays()
             QCOMPARE(v[u"total"].toDouble(), computed[u"total"].toString().toDouble());
         }
     }
-    QCOMPARE(rows[13][u"abilities"][u"跑动"].toDouble(), 1.0); // old-data.txt states its own numbers
+    QCOMPARE(rows[files.indexOf(u"old-data.txt"_qs)][u"abilities"][u"跑动"].toDouble(), 1.0); // it states its own numbers
     QCOMPARE(statuses.count(u"agrees"_qs), 9); // six builds, chat, GBK, unfinished
     QCOMPARE(statuses.count(u"differs"_qs), 1);
     QVERIFY2(!fifo.opened(), "the FIFO was opened");
@@ -143,7 +151,7 @@ void LibraryTest::everyRowSaysWhatTheLoaderSays()
                            QStringLiteral("三分")});
     QCOMPARE(table.status, 0);
     QVERIFY2(table.out.startsWith(u"状态\t文件名\t角色\t职业\t等级\t训练\t综合\t跑动"), qPrintable(table.out));
-    QVERIFY2(table.out.contains(u"\n无法读取\tfifo.txt\t"), qPrintable(table.out));
+    QVERIFY2(!fifos || table.out.contains(u"\n无法读取\tfifo.txt\t"), qPrintable(table.out));
     QVERIFY2(!fifo.opened(), "the FIFO was opened");
 }
 

@@ -179,6 +179,7 @@ void LibraryWindowTest::actionsThroughTheWindow()
     QCOMPARE(world.messages().count(), before + 1);
     QVERIFY(QFile::exists(folder + u"/plain.txt"_qs));
 
+#ifndef Q_OS_WIN // the recycle bin is the system's own, and Wine's is not it
     // Delete: into the trash, without a question.
     QVERIFY(select(*w, u"plain.txt"_qs));
     w->activateWindow();
@@ -190,6 +191,7 @@ void LibraryWindowTest::actionsThroughTheWindow()
     QVERIFY(!QFile::exists(folder + u"/plain.txt"_qs));
     QVERIFY(QFile::exists(home + u"/.local/share/Trash/files/plain.txt"_qs));
     QCOMPARE(files(*w), (QStringList{u"后卫.txt"_qs, u"broken.txt"_qs}));
+#endif
     w->close();
 }
 

@@ -1,12 +1,12 @@
 #include "SheetWorld.h"
 
 #include "AppPaths.h"
+#include "CodePage936.h"
 #include "Configuration.h"
 #include "WindowList.h"
 #include "mIni.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QTest>
 
 namespace {
@@ -69,8 +69,7 @@ QMap<QString, QString> SheetWorld::slotsOnDisk() const
     QFile file(configPath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QStringDecoder gbk("GBK");
-    const QString text = gbk.decode(file.readAll());
+    const QString text = CodePage936::decode(file.readAll());
     QMap<QString, QString> keys;
     bool inSlots = false;
     for (const QString &line : text.split(QStringLiteral("\r\n"))) {
