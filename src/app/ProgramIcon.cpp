@@ -1,8 +1,11 @@
 #include "ProgramIcon.h"
 
+#include <QGuiApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 
@@ -28,4 +31,36 @@ QIcon programIcon()
         at += bytes;
     }
     return icon;
+}
+
+namespace {
+
+// Watches every object for the first paint, then sets the icon as soon as
+// that paint is over, and goes.
+class IconAfterFirstPaint : public QObject {
+public:
+    explicit IconAfterFirstPaint(QObject *parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            QTimer::singleShot(0, this, [this] {
+                QGuiApplication::setWindowIcon(programIcon());
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_painted = false;
+};
+
+} // namespace
+
+void useProgramIconAfterFirstPaint()
+{
+    QCoreApplication::instance()->installEventFilter(new IconAfterFirstPaint(QCoreApplication::instance()));
 }

@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("zrc"));
     QApplication::setApplicationVersion(QStringLiteral(ZRC_VERSION_STRING));
     QApplication::setDesktopFileName(QStringLiteral("cn.zrc.assistant"));
-    QApplication::setWindowIcon(programIcon());
+    useProgramIconAfterFirstPaint();
     AppPaths::init(QApplication::arguments());
     wireConfigWriteNotice();
     useProgramFont(app);

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <QWindow>
@@ -32,6 +35,9 @@
 // the `extra` report gives (zrc: its translators); then what the first paint
 // added: "loaded-in-paint <path>" per object and "painted-objects <count>
 // <KiB mapped>" for all of them.
+//
+// With ZRC_STARTUP_SHOT=<file.png> as well, the screen as the first paint
+// left it is saved there, to compare the first paint of two builds.
 //
 // Under callgrind the probe also cuts the counts at the exposure and at the
 // paint's end: part 1 of the output holds the instructions until the window
@@ -117,6 +123,8 @@ protected:
                     std::printf("%s\n", total.toLocal8Bit().constData());
                 }
                 std::fflush(stdout);
+                if (const QString shot = qEnvironmentVariable("ZRC_STARTUP_SHOT"); !shot.isEmpty())
+                    QGuiApplication::primaryScreen()->grabWindow(0).save(shot, "PNG");
                 QCoreApplication::quit();
             });
         }

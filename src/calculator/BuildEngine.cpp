@@ -96,7 +96,6 @@ std::optional<ListId> listByName(QStringView name)
 BuildEngine::BuildEngine(RecordSource source)
     : m_source(std::move(source))
 {
-    Catalogue::instance(); // build the item lists up front, not on the first pick
     for (int i = 0; i < AbilityCount; ++i)
         m_text[i] = QStringLiteral("0");
     m_total = QStringLiteral("0");

@@ -1,5 +1,7 @@
 #include "SettingsPages.h"
 
+#include "BonusTables.h"
+
 #include "ClickLabel.h"
 #include "MessageBox.h"
 #include "PickListKeys.h"
@@ -83,6 +85,8 @@ void SettingsPages::buildHiddenPages()
     if (m_hiddenBuilt)
         return;
     m_hiddenBuilt = true;
+    // The item lists too: ready before the first pick, built after the paint.
+    Catalogue::instance();
 
     // Outfit page: second lists and result labels lie over their first lists.
     Youxie1 = addRow(Frame2_2, 0, QStringLiteral("有鞋装"), ListId::Youxie1);

@@ -74,6 +74,7 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
     QString decoded;
     // One allocation for the list of a large file, not a copy of it per doubling.
     doc.m_lines.reserve(QByteArrayView(bytes).sliced(pos).count('\n') + 1);
+    doc.m_text.reserve(n - pos); // no more characters than bytes
 
     while (pos < n) {
         Line line;
@@ -98,15 +99,22 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
             lineText = decoded;
         }
 
+        // Names and values go one after another into one text, not into a
+        // string each.
+        const auto keep = [&doc](QStringView part, qsizetype &at, qsizetype &size) {
+            at = doc.m_text.size();
+            size = part.size();
+            doc.m_text.append(part);
+        };
         const QStringView trimmed = trimBlanks(lineText);
         const qsizetype close = trimmed.lastIndexOf(u']');
         if (trimmed.startsWith(u'[') && close > 0) {
             line.kind = Kind::Header;
-            line.name = trimBlanks(trimmed.mid(1, close - 1)).toString();
+            keep(trimBlanks(trimmed.mid(1, close - 1)), line.nameAt, line.nameSize);
         } else if (const qsizetype eq = lineText.indexOf(u'='); eq >= 0) {
             line.kind = Kind::Entry;
-            line.name = trimBlanks(lineText.left(eq)).toString();
-            line.value = trimBlanks(beforeNul(lineText.mid(eq + 1))).toString();
+            keep(trimBlanks(lineText.left(eq)), line.nameAt, line.nameSize);
+            keep(trimBlanks(beforeNul(lineText.mid(eq + 1))), line.valueAt, line.valueSize);
             // "=" is never part of a double-byte character, so the first "="
             // byte is the first "=" of the text.
             qsizetype v = bytes.indexOf('=', pos) + 1;
@@ -116,7 +124,7 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
         } else if (!trimmed.isEmpty()) {
             // A line without "=" names a key with an empty value.
             line.kind = Kind::Entry;
-            line.name = trimmed.toString();
+            keep(trimmed, line.nameAt, line.nameSize);
             line.valueStart = -1;
         }
         pos = e + line.endSize;
@@ -136,7 +144,7 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
             continue;
         doc.m_sections.last().end = i;
         doc.m_sections.append(Section{i, doc.m_lines.size()});
-        const QString folded = foldName(line.name);
+        const QString folded = foldName(doc.name(line));
         if (!doc.m_firstSection.contains(folded))
             doc.m_firstSection.insert(folded, doc.m_sections.size() - 1);
     }
@@ -156,7 +164,7 @@ qsizetype ProfileDocument::findEntry(QStringView section, QStringView key) const
         return -1;
     for (qsizetype i = s->header + 1; i < s->end; ++i) {
         const Line &line = m_lines[i];
-        if (line.kind == Kind::Entry && sameName(line.name, key))
+        if (line.kind == Kind::Entry && sameName(name(line), key))
             return i;
     }
     return -1;
@@ -167,7 +175,7 @@ QString ProfileDocument::value(QStringView section, QStringView key) const
     const qsizetype i = findEntry(trimBlanks(section), trimBlanks(key));
     if (i < 0)
         return QString();
-    const QString v = cutToGbkBytes(unquote(m_lines[i].value), MaxValueBytes);
+    const QString v = cutToGbkBytes(unquote(value(m_lines[i])), MaxValueBytes);
     return v.isNull() ? QString(QLatin1StringView("")) : v; // present but empty: not null
 }
 
@@ -175,13 +183,13 @@ QList<ProfileDocument::KeyLine> ProfileDocument::keyLines() const
 {
     QList<KeyLine> keys;
     for (const Section &s : m_sections) {
-        const QString section = s.header < 0 ? QString() : m_lines[s.header].name;
+        const QString section = s.header < 0 ? QString() : name(m_lines[s.header]).toString();
         for (qsizetype i = s.header + 1; i < s.end; ++i) {
             if (m_lines[i].kind != Kind::Entry)
                 continue;
-            const QString whole = unquote(m_lines[i].value);
+            const QString whole = unquote(value(m_lines[i]));
             const QString value = cutToGbkBytes(whole, MaxValueBytes);
-            keys.append(KeyLine{section, m_lines[i].name, value, i + 1, s.header + 1, value.size() < whole.size()});
+            keys.append(KeyLine{section, name(m_lines[i]).toString(), value, i + 1, s.header + 1, value.size() < whole.size()});
         }
     }
     return keys;
@@ -192,7 +200,7 @@ QList<ProfileDocument::HeaderLine> ProfileDocument::headerLines() const
     QList<HeaderLine> headers;
     for (qsizetype i = 0; i < m_lines.size(); ++i)
         if (m_lines[i].kind == Kind::Header)
-            headers.append(HeaderLine{m_lines[i].name, i + 1});
+            headers.append(HeaderLine{name(m_lines[i]).toString(), i + 1});
     return headers;
 }
 

@@ -76,9 +76,13 @@ private:
         qsizetype endSize = 0;   // bytes of the line end: 0 (last line), 1 or 2
         qsizetype valueStart = 0; // Entry: first byte of the value (after "=" and blanks); -1 without "="
         Kind kind = Kind::Other;
-        QString name;            // Header: section name; Entry: key name
-        QString value;           // Entry: trimmed value, quotes kept
+        // In m_text: Header: section name; Entry: key name, then its
+        // trimmed value, quotes kept.
+        qsizetype nameAt = 0, nameSize = 0;
+        qsizetype valueAt = 0, valueSize = 0;
     };
+    QStringView name(const Line &line) const { return QStringView(m_text).sliced(line.nameAt, line.nameSize); }
+    QStringView value(const Line &line) const { return QStringView(m_text).sliced(line.valueAt, line.valueSize); }
     struct Section {
         qsizetype header = 0;    // line index of the header; -1: the nameless first section
         qsizetype end = 0;       // one past its last line
@@ -94,6 +98,7 @@ private:
 
     QByteArray m_bytes;
     ProfileText::Encoding m_encoding = ProfileText::Encoding::Gbk;
+    QString m_text; // the names and values of the lines, one after another
     QList<Line> m_lines;
     QList<Section> m_sections;
     QHash<QString, qsizetype> m_firstSection; // folded name -> index in m_sections

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <cstring>
 
 #ifdef Q_OS_LINUX
@@ -136,6 +137,20 @@ private Q_SLOTS:
         const QImage packaged = QImage(QStringLiteral(ZRC_PACKAGING_DIR "/icons/zrc-256.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QVERIFY(!packaged.isNull());
         QVERIFY2(shown == packaged, "the built-in pixels differ from packaging/icons/zrc-256.png");
+    }
+
+    // The icon waits for the first paint, then reaches every window, the
+    // ones already up included.
+    void windowIconComesAfterTheFirstPaint()
+    {
+        QWidget window;
+        window.winId();
+        useProgramIconAfterFirstPaint();
+        QVERIFY(QGuiApplication::windowIcon().isNull());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(QGuiApplication::windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)});
+        QCOMPARE(window.windowHandle()->icon().availableSizes(), QList<QSize>{QSize(256, 256)});
     }
 
     // The frames of the main window are drawn from built-in pixels, and

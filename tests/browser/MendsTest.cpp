@@ -1,5 +1,7 @@
 #include "MendsTest.h"
 
+#include "AppFont.h"
+
 #include "FifoTrap.h"
 #include "PortraitWindow.h"
 #include "ShownAsWritten.h"
@@ -8,6 +10,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QRawFont>
 #include <QLabel>
 #include <QTest>
 #include <QTextDocument>
@@ -122,4 +126,25 @@ void MendsTest::databaseTextShownAsWritten()
     shown.setHtml(tip);
     QVERIFY2(shown.toPlainText().contains(u"“" + name + u"”"), qPrintable(shown.toPlainText()));
     QVERIFY2(!trap.opened(), "a label or the tool tip loaded the picture its text names");
+}
+
+// The program font names its families in an order of preference; whatever
+// order it hands Qt, Latin and Chinese text come out in the font that order
+// picks on this system.
+void MendsTest::programFontIsTheFirstListedTheSystemHas()
+{
+    const QFont before = QApplication::font();
+    QFont designed = before;
+    designed.setFamilies(QStringList{QStringLiteral("Microsoft YaHei"), QStringLiteral("WenQuanYi Micro Hei"),
+                                     QStringLiteral("Noto Sans CJK SC"), QStringLiteral("SimSun")}
+                         + before.families());
+    designed.setPointSize(9);
+    useProgramFont(*qApp);
+    const QFont program = QApplication::font();
+    QApplication::setFont(before);
+
+    QCOMPARE(program.pointSize(), 9);
+    QCOMPARE(QFontInfo(program).family(), QFontInfo(designed).family());
+    QCOMPARE(QRawFont::fromFont(program, QFontDatabase::SimplifiedChinese).familyName(),
+             QRawFont::fromFont(designed, QFontDatabase::SimplifiedChinese).familyName());
 }

@@ -3,7 +3,8 @@
 #include <QObject>
 
 // The window's size, the fades with the portrait, the portrait showing
-// only its picture at 3000 twips, and database text shown as written.
+// only its picture at 3000 twips, database text shown as written, and the
+// program font.
 class MendsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -11,4 +12,5 @@ private Q_SLOTS:
     void fadesLastAsDesignedAndTakeThePortrait();
     void portraitShowsOnlyThePictureAt3000Twips();
     void databaseTextShownAsWritten();
+    void programFontIsTheFirstListedTheSystemHas();
 };
