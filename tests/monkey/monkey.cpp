@@ -259,7 +259,7 @@ int main(int argc, char *argv[])
     for (const QString &name : {QStringLiteral("ZRCdata.dat"), QStringLiteral("ZRCendpoints.ini"),
                                 QStringLiteral("说明文档.txt")})
         QFile::copy(sample.filePath(name), dir.filePath(name));
-    for (const QString folder : {QStringLiteral("ZRCimages"), QStringLiteral("pages")}) {
+    for (const QString &folder : {QStringLiteral("ZRCimages"), QStringLiteral("pages")}) {
         QDir().mkpath(dir.filePath(folder));
         for (const QString &name : QDir(sample.filePath(folder)).entryList(QDir::Files))
             QFile::copy(sample.filePath(folder + u'/' + name), dir.filePath(folder + u'/' + name));
@@ -285,7 +285,7 @@ int main(int argc, char *argv[])
         if (w.name == std::string_view("News"))
             w.open(program);
     Monkey monkey{program, main, rng, AppPaths::databasePath(), AppPaths::configPath(),
-                  RegularFile::read(AppPaths::databasePath()).bytes};
+                  RegularFile::read(AppPaths::databasePath()).bytes, 0, {}, {}};
     monkey.countOpenings();
     if (monkey.databaseBytes.isEmpty()) {
         std::fprintf(stderr, "zrc_monkey: no sample database in %s\n", ZRC_TEST_SAMPLE_DIR);
