@@ -1,5 +1,6 @@
 #include "CliBuildTest.h"
 
+#include "CliRun.h"
 #include "SavedBuildsTest.h"
 
 #include <QDir>
@@ -7,27 +8,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out, err;
-};
+using Run = CliRun;
 
 Run cli(const QStringList &args)
 {
-    QProcess p;
-    p.setProgram(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"));
-    QStringList all{QStringLiteral("build"), QStringLiteral("--data-dir"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)};
-    p.setArguments(all + args);
-    p.start();
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runCli(QStringList{QStringLiteral("build"), QStringLiteral("--data-dir"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)}
+                  + args);
 }
 
 QJsonObject savedBuild(const QString &name)
@@ -107,19 +98,13 @@ void CliBuildTest::missingDatabaseIsNamed()
          u"zrc-cli card: 无法读取游戏数据库 " + shown(dir.path() + u"/ZRCdata.dat") + u"：不是普通文件（管道、设备、套接字或文件夹）\n"},
     };
     for (const auto &c : cases) {
-        QProcess p;
-        p.start(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"), c.args);
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 2);
-        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), c.says);
+        const CliRun r = runCli(c.args);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err, c.says);
     }
-    QProcess p;
-    p.start(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"),
-            {QStringLiteral("db"), QStringLiteral("check"), QStringLiteral("--data-dir"), none});
-    QVERIFY(p.waitForFinished(30000));
-    QCOMPARE(p.exitCode(), 1);
-    QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).startsWith(shown(none + u"/ZRCdata.dat") + u": 错误: 找不到文件"),
-             "db check names the database");
+    const CliRun check = runCli({QStringLiteral("db"), QStringLiteral("check"), QStringLiteral("--data-dir"), none});
+    QCOMPARE(check.status, 1);
+    QVERIFY2(check.out.startsWith(shown(none + u"/ZRCdata.dat") + u": 错误: 找不到文件"), "db check names the database");
 }
 
 void CliBuildTest::unknownCharacterStops()
@@ -130,11 +115,8 @@ void CliBuildTest::unknownCharacterStops()
     QCOMPARE(r.err.count(u'\n'), 1);
 
     QTemporaryDir empty;
-    QProcess p;
-    p.start(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"),
-            {QStringLiteral("build"), QStringLiteral("--data-dir"), empty.path(), QStringLiteral("陆星河")});
-    p.waitForFinished(30000);
-    QCOMPARE(p.exitCode(), 2);
+    r = runCli({QStringLiteral("build"), QStringLiteral("--data-dir"), empty.path(), QStringLiteral("陆星河")});
+    QCOMPARE(r.status, 2);
 }
 
 void CliBuildTest::refusalIsReportedAndReplayGoesOn()

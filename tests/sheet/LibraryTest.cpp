@@ -3,6 +3,7 @@
 #include "AbilitySheet.h"
 #include "BuildGenerator.h"
 #include "BuildLibrary.h"
+#include "CliRun.h"
 #include "CodePage936.h"
 #include "FifoTrap.h"
 #include "GameDatabase.h"
@@ -19,21 +20,11 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out, err;
-};
+using Run = CliRun;
 
 Run cli(const QStringList &args)
 {
-    QProcess p;
-    p.setProgram(QStringLiteral(ZRC_TEST_SAMPLE_DIR "/zrc-cli"));
-    p.setArguments(args + QStringList{QStringLiteral("--data-dir"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)});
-    p.start();
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runCli(args + QStringList{QStringLiteral("--data-dir"), QStringLiteral(ZRC_TEST_SAMPLE_DIR)});
 }
 
 void write(const QString &path, const QByteArray &bytes)
