@@ -114,12 +114,25 @@ int main(int argc, char **argv)
         si.hStdError = openFile(path, 1);
         PROCESS_INFORMATION pi;
         DWORD status = 255;
-        if (CreateProcessW(NULL, line, NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi)) {
+        /* Wine now and then fails to start a process under load: a few
+         * tries before the job counts as failed, and the reason kept. */
+        BOOL started = FALSE;
+        for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+            if (attempt)
+                Sleep(500);
+            started = CreateProcessW(NULL, line, NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
+        }
+        if (started) {
             WaitForSingleObject(pi.hProcess, INFINITE);
             GetExitCodeProcess(pi.hProcess, &status);
             CloseHandle(pi.hProcess);
             CloseHandle(pi.hThread);
         } else {
+            char why[64];
+            DWORD written = 0;
+            const int n = snprintf(why, sizeof why, "wine-runner: CreateProcess failed, error %lu\n",
+                                   (unsigned long)GetLastError());
+            WriteFile(si.hStdError, why, (DWORD)n, &written, NULL);
             ++failures;
         }
         CloseHandle(si.hStdInput);
