@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -114,7 +115,9 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
 
 void ClickLabel::focusInEvent(QFocusEvent *event)
 {
-    QLabel::focusInEvent(event);
+    // Not QLabel's: it would make the text document for selecting text,
+    // which a link's plain text never needs.
+    QFrame::focusInEvent(event);
     // The focus a window hands its first control when it opens or comes
     // back is no step of the keyboard's: the look stays as the mouse left it.
     const Qt::FocusReason reason = event->reason();
@@ -124,9 +127,60 @@ void ClickLabel::focusInEvent(QFocusEvent *event)
         Q_EMIT hovered();
 }
 
+bool ClickLabel::event(QEvent *event)
+{
+    // QLabel gives a label that takes the focus a rich-text document when
+    // it is polished. A link's text is plain and drawn by paintEvent, so the
+    // document would only cost time and memory: one per link, at start-up.
+    if (event->type() == QEvent::Polish && focusPolicy() != Qt::NoFocus) {
+        const Qt::FocusPolicy policy = focusPolicy();
+        setFocusPolicy(Qt::NoFocus);
+        const bool handled = QLabel::event(event);
+        setFocusPolicy(policy);
+        return handled;
+    }
+    return QLabel::event(event);
+}
+
+void ClickLabel::paintText()
+{
+    // As QLabel draws plain text. It would draw through its document once
+    // it has one (a focused label, a text set while focusable), a pixel
+    // higher than the plain labels beside it.
+    QPainter painter(this);
+    drawFrame(&painter);
+    const int m = margin();
+    QRect area = contentsRect().marginsRemoved(QMargins(m, m, m, m));
+    const Qt::LayoutDirection direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const Qt::Alignment align = QStyle::visualAlignment(direction, alignment());
+    int indent = this->indent();
+    if (indent < 0 && frameWidth() > 0)
+        indent = fontMetrics().horizontalAdvance(u'x') / 2 - m;
+    if (indent > 0) {
+        if (align & Qt::AlignLeft)
+            area.setLeft(area.left() + indent);
+        if (align & Qt::AlignRight)
+            area.setRight(area.right() - indent);
+        if (align & Qt::AlignTop)
+            area.setTop(area.top() + indent);
+        if (align & Qt::AlignBottom)
+            area.setBottom(area.bottom() - indent);
+    }
+    int flags = int(align) | Qt::TextExpandTabs
+        | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&painter, area, flags, option.palette, isEnabled(), text(), foregroundRole());
+}
+
 void ClickLabel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    if (pixmap().isNull())
+        paintText();
+    else
+        QLabel::paintEvent(event);
     // The usual focus rectangle as well, for labels whose look doesn't change.
     if (hasFocus() && m_focusLook) {
         QStylePainter painter(this);

@@ -74,10 +74,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void connectNotify(const QMetaMethod &signal) override;
 
 private:
+    void paintText();
+
     Qt::MouseButton m_down = Qt::NoButton;
     bool m_focusLook = false; // the focus came from the keyboard: over look shown
     QString m_spokenCaption;

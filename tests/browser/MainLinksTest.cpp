@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <QStringEncoder>
@@ -181,4 +182,41 @@ void MainLinksTest::readmeOpensAsUtf8OrTellsItIsMissing()
     // A click on a link of the frame is that link's, not the readme's.
     QTest::mouseClick(main.fenxiang, Qt::LeftButton);
     QCOMPARE(rec.opened.size(), 1);
+}
+
+void MainLinksTest::linksDrawTheirTextsAsLabelsDo()
+{
+    // A link that takes the focus beside a plain label of the same text,
+    // size and alignment: the two must look alike, before and after the
+    // texts change, and the link must not carry a text document of its own.
+    QWidget window;
+    auto *link = new ClickLabel(u"随便看看"_qs, &window);
+    connect(link, &ClickLabel::clicked, &window, [] {});
+    QCOMPARE(link->focusPolicy(), Qt::TabFocus);
+    auto *label = new QLabel(u"随便看看"_qs, &window);
+    label->setTextFormat(Qt::PlainText);
+    for (QLabel *l : {static_cast<QLabel *>(link), label}) {
+        l->resize(90, 22);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    label->move(0, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto documents = [link] {
+        qsizetype n = 0;
+        for (const QObject *child : link->children())
+            n += qstrcmp(child->metaObject()->className(), "QWidgetTextControl") == 0;
+        return n;
+    };
+    link->setFocus(Qt::ActiveWindowFocusReason); // focused, without the keyboard's look
+    QVERIFY(link->hasFocus());
+    QCOMPARE(documents(), 0);
+    QCOMPARE(link->grab().toImage(), label->grab().toImage());
+
+    // A text set while the link takes the focus gives it a document in
+    // QLabel, which would draw the text a pixel higher.
+    link->setText(u"显示头像"_qs);
+    QCOMPARE(documents(), 1);
+    label->setText(u"显示头像"_qs);
+    QCOMPARE(link->grab().toImage(), label->grab().toImage());
 }

@@ -11,4 +11,5 @@ private Q_SLOTS:
     void feedbackAndShareLinksPostTheirTexts();
     void updateLinkShowsTheAuthorPageAndMinimises();
     void readmeOpensAsUtf8OrTellsItIsMissing();
+    void linksDrawTheirTextsAsLabelsDo();
 };
