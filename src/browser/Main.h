@@ -142,6 +142,7 @@ private:
     bool tipEvent(QEvent *event);
     void setTipBold(bool bold);
     void portraitFollowsFrame();
+    void showPortraitAtStart();
     void hideAbilitiesOnPortrait();
     template <typename T>
     T *control(const QString &name);

@@ -8,6 +8,7 @@
 #include "BrowserTexts.h"
 #include "ComboSelect.h"
 #include "ClickLabel.h"
+#include "FirstPaint.h"
 #include "MessageBox.h"
 #include "PortraitPicture.h"
 #include "PortraitWindow.h"
@@ -30,13 +31,12 @@ void Main::Form_Load()
     m_loaded = true;
 
     // The portrait sits beside the main window from the start; unless placed
-    // already, the two of them stand in the middle of the screen.
+    // already, the two of them stand in the middle of the screen. It shows
+    // just after the main window's first paint, which need not wait for it.
     if (!testAttribute(Qt::WA_Moved))
         centreWithPortrait();
-    m_portrait->placeBeside(this);
-    m_portrait->show();
     Label_XSTX->setEnabled(false);
-    WindowList::opened(m_portrait.get());
+    afterFirstPaint(this, [this] { showPortraitAtStart(); });
     // Outer geometry is known once the window manager has framed the window.
     connect(new FrameWatch(this), &FrameWatch::frameChanged, this, &Main::portraitFollowsFrame);
 
@@ -52,6 +52,22 @@ void Main::Form_Load()
     Qiudui->addItem(AllCharacters);
     selectEntry(Qiudui, AllCharacters);
     Xingming->setFocus();
+}
+
+void Main::showPortraitAtStart()
+{
+    // Not if it was closed meanwhile (its link is back) or the program is ending.
+    if (Label_XSTX->isEnabled() || !isVisible() || WindowList::closingAll())
+        return;
+    m_portrait->placeBeside(this);
+    // Shown later, it must not take the keyboard from the main window.
+    const bool active = isActiveWindow();
+    m_portrait->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_portrait->show();
+    m_portrait->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    if (active)
+        activateWindow(); // where showing a window always activates it
+    WindowList::opened(m_portrait.get());
 }
 
 // Main got its frame (or another one): the portrait's place and height

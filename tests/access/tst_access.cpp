@@ -148,6 +148,17 @@ void press(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::N
     QTest::keyClick(target->windowHandle(), key, modifiers);
 }
 
+// The main window shown and active, with its portrait up beside it: the
+// portrait follows the first paint, and where showing a window activates it
+// (offscreen), the main window takes the keyboard back.
+bool showActive(Main &main)
+{
+    main.show();
+    main.activateWindow();
+    return QTest::qWaitFor([&main] { return main.portrait()->isVisible(); })
+        && QTest::qWaitForWindowActive(&main);
+}
+
 // A complete build of the sample's 陆星河: every settings page, every kind
 // of list (second steps, special items, teammates).
 const QString Character = QStringLiteral("陆星河");
@@ -300,9 +311,7 @@ void AccessTest::settingsListsPickOnlyWhenOpen()
 {
     MessageRecorder messages;
     Main main;
-    main.show();
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QVERIFY(showActive(main));
     QVERIFY(pickByKeys(main, main.Xingming, Character));
     QComboBox *position = main.Settings->ZYe;
     QCOMPARE(QApplication::focusWidget(), position);
@@ -334,9 +343,7 @@ void AccessTest::keyboardBuildMatchesTheCommandLine()
 {
     MessageRecorder messages;
     Main main;
-    main.show();
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QVERIFY(showActive(main));
     QCOMPARE(QApplication::focusWidget(), main.Xingming);
     QVERIFY(pickByKeys(main, main.Xingming, Character));
     for (const QString &pick : Picks) {
@@ -365,9 +372,7 @@ void AccessTest::linksWorkFromTheKeyboard()
 {
     MessageRecorder messages;
     Main main;
-    main.show();
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QVERIFY(showActive(main));
     // From the character list Tab goes on through the character frame, then
     // to the first settings list (the portrait link is off while it shows).
     QVERIFY(pickByKeys(main, main.Xingming, Character));

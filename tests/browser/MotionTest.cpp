@@ -59,6 +59,7 @@ void MotionTest::closingFadesOutIn49TicksThenExits()
     TestWorld world;
     world.writeStandardDatabase();
     Main &main = world.open();
+    QVERIFY(world.waitForPortrait());
     runTimer(main.Timer2, [&] { main.Timer2_Timer(); });
     main.setSver(2.5);
 

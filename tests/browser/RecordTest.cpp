@@ -171,7 +171,7 @@ void RecordTest::portraitShowsOwnPicture()
     world.writeStandardDatabase();
     Main &main = world.open();
     PortraitWindow *portrait = main.portrait();
-    QVERIFY2(portrait->isVisible(), "the portrait window is not shown beside the main window at start-up");
+    QVERIFY2(world.waitForPortrait(), "the portrait window is not shown beside the main window at start-up");
     choose(world, QStringLiteral("林风"));
     QVERIFY2(portraitShows(portrait, TestWorld::OwnPictureColour), "林风's own picture is not shown");
     QCOMPARE(portrait->heightTwips(), 3000);

@@ -1,6 +1,7 @@
 #include "TestWorld.h"
 
 #include "AppPaths.h"
+#include "PortraitWindow.h"
 #include "Random.h"
 #include "Units.h"
 #include "Versions.h"
@@ -136,6 +137,11 @@ Main &TestWorld::open(bool placed)
         m_main->move(600, 100); // room on the left for the portrait
     m_main->show();
     return *m_main;
+}
+
+bool TestWorld::waitForPortrait()
+{
+    return QTest::qWaitFor([this] { return m_main->portrait()->isVisible(); });
 }
 
 bool pickFromList(QComboBox *box, const QString &text)

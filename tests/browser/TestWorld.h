@@ -41,6 +41,8 @@ public:
     // Opens the main window at (600, 100), room on the left for the portrait;
     // unplaced, it opens where its load puts it.
     Main &open(bool placed = true);
+    // The portrait comes up just after the main window's first paint.
+    bool waitForPortrait();
     Main &main() { return *m_main; }
     MessageRecorder &messages() { return m_messages; }
 
