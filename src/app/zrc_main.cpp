@@ -3,6 +3,7 @@
 
 #include "AppFont.h"
 #include "AppPaths.h"
+#include "CodePage936.h"
 #include "BestBuildWiring.h"
 #include "ComparisonWiring.h"
 #include "SheetWiring.h"
@@ -22,6 +23,8 @@
 #include <QApplication>
 #include <QComboBox>
 
+#include <thread>
+
 int main(int argc, char *argv[])
 {
     // ZRC_STARTUP_PROBE=1 prints each stage's end (bench/startup).
@@ -29,6 +32,9 @@ int main(int argc, char *argv[])
     if (const int status = answerCommandLine(argc, argv); status >= 0)
         return status;
     ExposeProbe::stage("command-line");
+    // The database is GBK: the converter loads on another thread while the
+    // application connects to the window system.
+    const std::jthread gbk(CodePage936::prepare);
     allowWebViewsAsRoot();
     QApplication app(argc, argv);
     ExposeProbe::stage("application");

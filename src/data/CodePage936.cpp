@@ -158,4 +158,9 @@ QByteArray encode(QStringView text)
 
 #endif
 
+void prepare()
+{
+    decode("\xB0\xA1"); // 啊
+}
+
 } // namespace CodePage936

@@ -19,4 +19,9 @@ QString decode(QByteArrayView bytes);
 // Characters the code page cannot hold are written as "?".
 QByteArray encode(QStringView text);
 
+// Loads the converter's tables, which the first decode would otherwise
+// wait for. Safe on any thread: the program's start calls it on one of its
+// own while the window system is being set up.
+void prepare();
+
 } // namespace CodePage936
