@@ -191,8 +191,11 @@ void MotionTest::portraitLinkReopensPortrait()
     QVERIFY2(show->palette().color(QPalette::Disabled, QPalette::WindowText)
                  == QApplication::palette(show).color(QPalette::Disabled, QPalette::WindowText),
              "“显示头像” looks clickable while it is disabled");
+    // Closed before the main window's first paint, when it would come up.
     main.portrait()->GuanBi_Click();
-    QVERIFY(!main.portrait()->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCoreApplication::processEvents();
+    QVERIFY2(!main.portrait()->isVisible(), "the portrait came back after it was closed");
     QVERIFY2(show->isEnabled(), "closing the portrait leaves “显示头像” disabled");
     clickOn(show);
     QVERIFY(main.portrait()->isVisible());
