@@ -3,6 +3,7 @@
 #include "BonusTables.h"
 
 #include "ClickLabel.h"
+#include "FirstPaint.h"
 #include "MessageBox.h"
 #include "PickListKeys.h"
 #include "Units.h"
@@ -12,7 +13,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTimer>
 
 namespace {
 
@@ -78,6 +78,8 @@ SettingsPages::SettingsPages(BuildEngine &engine, QWidget *parent)
 
     m_focusSerial = engine.focusSerial();
     render(engine);
+    // The hidden pages wait until the window has painted once.
+    afterFirstPaint(this, [this] { buildHiddenPages(); });
 }
 
 void SettingsPages::buildHiddenPages()
@@ -136,16 +138,6 @@ void SettingsPages::buildHiddenPages()
                 previous = w;
             }
     render(m_engine);
-}
-
-bool SettingsPages::event(QEvent *event)
-{
-    // The hidden pages wait until the window has painted once.
-    if (event->type() == QEvent::Paint && !m_painted) {
-        m_painted = true;
-        QTimer::singleShot(0, this, &SettingsPages::buildHiddenPages);
-    }
-    return QWidget::event(event);
 }
 
 QFrame *SettingsPages::makePage(const QString &name)

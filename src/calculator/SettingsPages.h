@@ -70,7 +70,6 @@ Q_SIGNALS:
     void changed();
 
 protected:
-    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -92,5 +91,4 @@ private:
     QLabel *m_rowCaption = nullptr;
     quint64 m_focusSerial = 0;
     bool m_hiddenBuilt = false;
-    bool m_painted = false;
 };

@@ -16,9 +16,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
-            watched->removeEventFilter(this);
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this); // once
             QTimer::singleShot(0, this, [this] {
                 const std::function<void()> then = std::move(m_then);
                 deleteLater();
@@ -30,7 +29,6 @@ protected:
 
 private:
     std::function<void()> m_then;
-    bool m_painted = false;
 };
 
 } // namespace
